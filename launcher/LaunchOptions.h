@@ -1,0 +1,19 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+// Command line of kelvaro-launch.
+struct LaunchOptions {
+    std::vector<std::pair<std::string, std::string>> settings; // --set Key=Value, in order
+    bool reload = false;                                         // --reload
+    std::string program;                                         // --program PATH
+    bool help = false;
+};
+
+// Reads the arguments (without the program name); nothing, with a French message, when they are
+// wrong.
+std::optional<LaunchOptions> parseLaunchOptions(const std::vector<std::string>& arguments,
+                                                std::string& error);

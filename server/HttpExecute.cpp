@@ -1,0 +1,135 @@
+// Requests of the window: GET and multipart POST into reply files, the 12-hour cache.
+#include "ui/TAxKelvaro.h"
+
+#include <thread>
+
+#include <QEventLoop>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMetaObject>
+#include <QThread>
+
+#include "app/Cp1252.h"
+#include "app/Paths.h"
+#include "server/HttpFlow.h"
+
+namespace {
+constexpr int kIdleReconnectSeconds = 300;
+constexpr double kCacheSeconds = 12 * 3600;
+} // namespace
+
+std::string TAxKelvaro::replyPath(const char* fileName) const
+{
+    return joinPath(TempFolder.toStdString(), fileName);
+}
+
+void TAxKelvaro::setWarningText(const QString& text)
+{
+    LbDebugInfo0->setText(text);
+    LbDebugInfo0->adjustSize();
+    PanelWarning->setVisible(!text.isEmpty());
+}
+
+void TAxKelvaro::waitForRequest(const std::function<void()>& work)
+{
+    ++RequestDepth;
+    QEventLoop loop;
+    std::thread worker([&] {
+        work();
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    // Painting and timers go on; clicks and keys wait for the end of the request.
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    worker.join();
+    if (--RequestDepth == 0 && !PendingWork.empty() && !FlushScheduled) {
+        FlushScheduled = true;
+        QMetaObject::invokeMethod(this, &TAxKelvaro::flushWork, Qt::QueuedConnection);
+    }
+}
+
+void TAxKelvaro::HttpExecute(const std::string& url, const std::string& fileName)
+{
+    const std::string full = composeGetUrl(url, toCp1252(LbIDCustomer->text()));
+    if (IdleSeconds > kIdleReconnectSeconds) {
+        IdHTTP1->closeConnection();
+        IdHTTP1Status("Disconnected.");
+    }
+    IdleSeconds = 0;
+    WriteTrace("HttpExecute : " + fromCp1252(full) + " -> " + QString::fromStdString(fileName));
+
+    RequestOutcome outcome;
+    waitForRequest([&] {
+        outcome = runGet(*IdHTTP1, full, [](int ms) { QThread::msleep(ulong(ms)); });
+    });
+    if (outcome.newConnection)
+        IdHTTP1Status("Connected.");
+    if (outcome.failed) {
+        if (outcome.error.find(" 401") != std::string::npos) {
+            IdHTTP1SelectAuthorization();
+            IdHTTP1Authorization();
+        } else if (outcome.error.find(" 407") != std::string::npos) {
+            IdHTTP1SelectProxyAuthorization();
+            IdHTTP1ProxyAuthorization();
+        }
+        const QString error = fromCp1252(outcome.error);
+        setWarningText("Exception : " + error);
+        WriteTrace("HttpExecute Exception : " + error);
+        return;
+    }
+    if (!writeReplyFile(fileName, outcome.reply))
+        WriteTrace("HttpExecute : écriture impossible de " + QString::fromStdString(fileName));
+    setWarningText(fromCp1252(outcome.warning));
+}
+
+void TAxKelvaro::HttpPost(const std::string& url, const std::string& fileName,
+                          const MultipartForm& form)
+{
+    const std::string full = escapeUrl(url);
+    WriteTrace("HttpPost : " + fromCp1252(full) + " -> " + QString::fromStdString(fileName));
+    if (IdleSeconds > kIdleReconnectSeconds)
+        IdHTTP1->closeConnection();
+    IdleSeconds = 0;
+
+    RequestOutcome outcome;
+    waitForRequest([&] { outcome = runPost(*IdHTTP1, full, form); });
+    if (!outcome.error.empty())
+        WriteTrace("HttpPost Exception : " + fromCp1252(outcome.error));
+    if (!writeReplyFile(fileName, outcome.reply))
+        WriteTrace("HttpPost : écriture impossible de " + QString::fromStdString(fileName));
+    setWarningText(fromCp1252(outcome.warning));
+}
+
+void TAxKelvaro::CachedGet(const std::string& url, const std::string& fileName)
+{
+    const bool control = QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier);
+    const auto age = fileAgeSeconds(fileName);
+    if (!control && age && *age < kCacheSeconds)
+        return;
+    HttpExecute(url, fileName);
+}
+
+void TAxKelvaro::IdHTTP1Status(const QString& statusText)
+{
+    WriteTrace("Status : " + statusText);
+}
+
+void TAxKelvaro::IdHTTP1Authorization()
+{
+    WriteTrace("on IdHTTP1Authorization");
+}
+
+void TAxKelvaro::IdHTTP1ProxyAuthorization()
+{
+    WriteTrace("on IdHTTP1ProxyAuthorization");
+}
+
+void TAxKelvaro::IdHTTP1SelectAuthorization()
+{
+    WriteTrace("on IdHTTP1SelectAuthorization");
+}
+
+void TAxKelvaro::IdHTTP1SelectProxyAuthorization()
+{
+    WriteTrace("on IdHTTP1SelectProxyAuthorization");
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "server/RequestClient.h"
+
+// The request rules of the client, without the window: what HttpExecute and HttpPost send, how
+// they retry and what they make of the reply.
+
+// Replaces every blank by "%20" and every "#" by "%23"; nothing else is encoded.
+std::string escapeUrl(std::string_view url);
+// The URL of a GET: url + "&idClient=" + the current client identifier, then escaped.
+std::string composeGetUrl(std::string_view url, std::string_view clientId);
+// The server's time-out marker in a reply ("WAIT_TIMEOUT", "TIMEOUT"), or empty text.
+std::string timeoutMarker(std::string_view reply);
+// Every "8859-15" (any case) becomes "8859-1".
+std::string rewriteIsoLatin9(std::string_view reply);
+// The server's log items: each item's body followed by " - ".
+std::string collectLogItems(std::string_view reply);
+
+constexpr int kMaxAttempts = 5;
+constexpr int kRetryPauseMs = 250;
+
+// What a request ended with.
+struct RequestOutcome {
+    bool failed = false;     // no reply at all: the reply file is not touched
+    std::string error;       // the library's message when failed
+    std::string reply;       // the reply text to write (after the rewrite)
+    std::string warning;     // text for the warning label; empty means success
+    int attempts = 0;
+    bool newConnection = false;
+};
+
+using PauseFunction = std::function<void(int milliseconds)>;
+
+// GET with at most five attempts, pause ms apart, while the reply holds a time-out marker.
+RequestOutcome runGet(RequestClient& client, const std::string& url, const PauseFunction& pause);
+// POST without retries; a failure gives the reply " - Erreur de transfert sur le serveur ".
+RequestOutcome runPost(RequestClient& client, const std::string& url, const MultipartForm& form);
+// Writes the reply, replacing the file's content; false when it cannot be written.
+bool writeReplyFile(const std::string& fileName, std::string_view reply);
+
+inline constexpr std::string_view kPostFailureReply = " - Erreur de transfert sur le serveur ";

@@ -1,0 +1,187 @@
+#include "server/RequestClient.h"
+
+#include <cstdlib>
+#include <mutex>
+
+#include <curl/curl.h>
+
+namespace {
+
+void initialiseCurlOnce()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+size_t appendBody(char* data, size_t size, size_t count, void* target)
+{
+    static_cast<std::string*>(target)->append(data, size * count);
+    return size * count;
+}
+
+// Keeps the last status line ("HTTP/1.1 404 Not Found") for the failure text.
+size_t keepStatusLine(char* data, size_t size, size_t count, void* target)
+{
+    const std::string_view line(data, size * count);
+    if (line.substr(0, 5) == "HTTP/") {
+        std::string status(line);
+        while (!status.empty() && (status.back() == '\r' || status.back() == '\n'))
+            status.pop_back();
+        *static_cast<std::string*>(target) = status;
+    }
+    return size * count;
+}
+
+// Hosts that never go through the proxy: no_proxy and loopback.
+std::string noProxyList()
+{
+    std::string list;
+    for (const char* name : {"no_proxy", "NO_PROXY"}) {
+        if (const char* value = std::getenv(name); value && *value) {
+            list = value;
+            break;
+        }
+    }
+    if (!list.empty())
+        list += ",";
+    return list + "127.0.0.1,localhost,::1";
+}
+
+} // namespace
+
+struct RequestClient::Handle {
+    CURL* curl = nullptr;
+    curl_slist* headers = nullptr;
+    char errorText[CURL_ERROR_SIZE] = {};
+    std::string statusLine;
+
+    Handle()
+    {
+        initialiseCurlOnce();
+        curl = curl_easy_init();
+        curl_easy_setopt(curl, CURLOPT_COOKIEFILE, ""); // cookie engine on, nothing read
+    }
+    ~Handle()
+    {
+        curl_slist_free_all(headers);
+        curl_easy_cleanup(curl);
+    }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+};
+
+RequestClient::RequestClient(bool readTimeout)
+    : handle_(std::make_unique<Handle>())
+    , readTimeoutMs_(readTimeout ? 5000 : 0)
+{
+}
+
+RequestClient::~RequestClient() = default;
+
+void RequestClient::setProxy(const std::string& host, int port)
+{
+    proxy_ = host.empty() ? std::string() : host + ":" + std::to_string(port);
+}
+
+void RequestClient::closeConnection()
+{
+    // A new handle closes the socket; the cookies travel to it.
+    curl_slist* cookies = nullptr;
+    curl_easy_getinfo(handle_->curl, CURLINFO_COOKIELIST, &cookies);
+    handle_ = std::make_unique<Handle>();
+    for (curl_slist* c = cookies; c; c = c->next)
+        curl_easy_setopt(handle_->curl, CURLOPT_COOKIELIST, c->data);
+    curl_slist_free_all(cookies);
+}
+
+void RequestClient::prepare()
+{
+    CURL* curl = handle_->curl;
+    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(curl, CURLOPT_PATH_AS_IS, 1L);
+    curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 0L);
+    curl_easy_setopt(curl, CURLOPT_USERAGENT, "Mozilla/3.0 (compatible; Indy Library)");
+    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, handle_->errorText);
+    curl_easy_setopt(curl, CURLOPT_PROXY, proxy_.c_str());
+    curl_easy_setopt(curl, CURLOPT_NOPROXY, noProxyList().c_str());
+    if (readTimeoutMs_ > 0) {
+        curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, readTimeoutMs_);
+        curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+        curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, (readTimeoutMs_ + 999) / 1000);
+    } else {
+        curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, 0L);
+        curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 0L);
+        curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, 0L);
+    }
+    curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, keepStatusLine);
+    curl_easy_setopt(curl, CURLOPT_HEADERDATA, &handle_->statusLine);
+    handle_->errorText[0] = '\0';
+    handle_->statusLine.clear();
+}
+
+HttpReply RequestClient::perform()
+{
+    HttpReply reply;
+    CURL* curl = handle_->curl;
+    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, appendBody);
+    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &reply.body);
+    const CURLcode code = curl_easy_perform(curl);
+    long connects = 0;
+    curl_easy_getinfo(curl, CURLINFO_NUM_CONNECTS, &connects);
+    reply.newConnection = connects > 0;
+    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &reply.status);
+    if (code != CURLE_OK) {
+        reply.error = handle_->errorText[0] ? handle_->errorText : curl_easy_strerror(code);
+        return reply;
+    }
+    if (reply.status >= 400) {
+        reply.error = handle_->statusLine.empty()
+                          ? "HTTP/1.1 " + std::to_string(reply.status)
+                          : handle_->statusLine;
+        return reply;
+    }
+    reply.ok = true;
+    return reply;
+}
+
+HttpReply RequestClient::get(const std::string& url)
+{
+    prepare();
+    CURL* curl = handle_->curl;
+    lastUrl_ = url;
+    curl_slist_free_all(handle_->headers);
+    handle_->headers = curl_slist_append(nullptr, "Accept: text/html, */*");
+    handle_->headers = curl_slist_append(handle_->headers, "Content-Type: text/html");
+    curl_easy_setopt(curl, CURLOPT_HTTPHEADER, handle_->headers);
+    curl_easy_setopt(curl, CURLOPT_MIMEPOST, nullptr);
+    curl_easy_setopt(curl, CURLOPT_HTTPGET, 1L);
+    curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
+    return perform();
+}
+
+HttpReply RequestClient::postMultipart(const std::string& url, const MultipartForm& form)
+{
+    prepare();
+    CURL* curl = handle_->curl;
+    lastUrl_ = url;
+    curl_mime* mime = curl_mime_init(curl);
+    for (const FormPart& part : form) {
+        curl_mimepart* field = curl_mime_addpart(mime);
+        curl_mime_name(field, part.name.c_str());
+        curl_mime_data(field, part.data.data(), part.data.size());
+        if (part.isFile) {
+            curl_mime_filename(field, part.fileName.c_str());
+            curl_mime_type(field, part.contentType.empty() ? "application/octet-stream"
+                                                         : part.contentType.c_str());
+        }
+    }
+    curl_slist_free_all(handle_->headers);
+    handle_->headers = curl_slist_append(nullptr, "Accept: text/html, */*");
+    curl_easy_setopt(curl, CURLOPT_HTTPHEADER, handle_->headers);
+    curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
+    curl_easy_setopt(curl, CURLOPT_MIMEPOST, mime);
+    HttpReply reply = perform();
+    curl_easy_setopt(curl, CURLOPT_MIMEPOST, nullptr);
+    curl_mime_free(mime);
+    return reply;
+}
