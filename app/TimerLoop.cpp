@@ -23,7 +23,7 @@ void TAxKelvaro::Timer1Timer()
     if (SearchCountdown != 0 && --SearchCountdown == 0)
         queueWork([this] { HttpGetSearchInfo(0); });
     if (BlinkOn && ++BlinkTicks % 3 == 1)
-        Shape1->setVisible(!Shape1->isVisible());
+        Shape1->setVisible(Shape1->isHidden());
     LbDebugInfo3->setText("[" + QString::number(ParamSetCount) + "]" + LbHttpRoot->text() + " - " +
                           BaseHRef + " - " + LbIdTVO->text() + " - " + URLImages);
     if (ParamSetCount > 11) {

@@ -11,8 +11,9 @@ namespace fs = std::filesystem;
 
 TempFolder::TempFolder()
 {
+    // The base is read once: tests point TMPDIR into their own folders, which come and go.
+    static const fs::path base = fs::temp_directory_path();
     std::random_device random;
-    const fs::path base = fs::temp_directory_path();
     for (int attempt = 0; attempt < 100; ++attempt) {
         const fs::path candidate = base / ("kelvaro-test-" + std::to_string(random()));
         std::error_code error;
