@@ -11,6 +11,16 @@ struct FormPart {
     std::string fileName;
     std::string contentType; // for file parts; empty gives application/octet-stream
     bool isFile = false;
+
+    static FormPart field(std::string name, std::string value)
+    {
+        return {std::move(name), std::move(value), {}, {}, false};
+    }
+    static FormPart file(std::string name, std::string fileName, std::string data,
+                         std::string contentType = {})
+    {
+        return {std::move(name), std::move(data), std::move(fileName), std::move(contentType), true};
+    }
 };
 using MultipartForm = std::vector<FormPart>;
 

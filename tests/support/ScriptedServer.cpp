@@ -2,6 +2,11 @@
 
 #include <httplib.h>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 std::string SeenRequest::header(const std::string& name) const
 {
     const auto it = headers.find(name);
@@ -12,7 +17,8 @@ ScriptedServer::ScriptedServer()
     : server_(std::make_unique<httplib::Server>())
 {
     server_->set_keep_alive_max_count(100000);
-    server_->set_keep_alive_timeout(600);
+    // Short, so that stopping does not wait long for an idle client connection.
+    server_->set_keep_alive_timeout(2);
     auto handle = [this](const httplib::Request& request, httplib::Response& response) {
         SeenRequest seen;
         seen.method = request.method;
@@ -21,6 +27,11 @@ ScriptedServer::ScriptedServer()
         for (const auto& [name, value] : request.headers)
             seen.headers.emplace(name, value);
         seen.body = request.body;
+        {
+            std::lock_guard lock(mutex_);
+            seen.parts = std::move(pendingParts_);
+            pendingParts_.clear();
+        }
         seen.at = std::chrono::steady_clock::now();
         const ScriptedReply reply = answer(seen);
         if (reply.delayMs > 0)
@@ -29,7 +40,36 @@ ScriptedServer::ScriptedServer()
         response.set_content(reply.body, "text/xml");
     };
     server_->Get(".*", handle);
-    server_->Post(".*", handle);
+    // Multipart parts are kept in the order they were sent; other bodies as they came.
+    server_->Post(".*", [this, handle](const httplib::Request& request,
+                                       httplib::Response& response,
+                                       const httplib::ContentReader& reader) {
+        std::vector<SeenPart> parts;
+        std::string body;
+        if (request.is_multipart_form_data()) {
+            reader(
+                [&](const httplib::MultipartFormData& header) {
+                    parts.push_back({header.name, header.filename, header.content_type, {}});
+                    return true;
+                },
+                [&](const char* data, size_t length) {
+                    parts.back().data.append(data, length);
+                    return true;
+                });
+        } else {
+            reader([&](const char* data, size_t length) {
+                body.append(data, length);
+                return true;
+            });
+        }
+        httplib::Request copy = request;
+        copy.body = body;
+        {
+            std::lock_guard lock(mutex_);
+            pendingParts_ = std::move(parts);
+        }
+        handle(copy, response);
+    });
     port_ = server_->bind_to_any_port("127.0.0.1");
     thread_ = std::thread([this] { server_->listen_after_bind(); });
     while (!server_->is_running())
@@ -91,7 +131,15 @@ ScriptedReply ScriptedServer::answer(const SeenRequest& request)
 
 int unusedPort()
 {
-    httplib::Server probe;
-    const int port = probe.bind_to_any_port("127.0.0.1");
-    return port; // closed when probe goes away
+    // Bound, never listened on, then closed: connections to it are refused.
+    const int probe = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = 0;
+    socklen_t length = sizeof address;
+    ::bind(probe, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    ::getsockname(probe, reinterpret_cast<sockaddr*>(&address), &length);
+    ::close(probe);
+    return ntohs(address.sin_port);
 }

@@ -20,6 +20,14 @@ struct ScriptedReply {
     int delayMs = 0; // wait before answering (a slow server)
 };
 
+// One part of a multipart form, in the order of the form.
+struct SeenPart {
+    std::string name;
+    std::string fileName;
+    std::string contentType;
+    std::string data;
+};
+
 // A request as the server saw it: the raw target is the request line's path and query, bytes as
 // sent; the remote port tells connections apart.
 struct SeenRequest {
@@ -28,6 +36,7 @@ struct SeenRequest {
     int remotePort = 0;
     std::multimap<std::string, std::string> headers;
     std::string body;
+    std::vector<SeenPart> parts;
     std::chrono::steady_clock::time_point at;
     std::string header(const std::string& name) const;
 };
@@ -63,6 +72,7 @@ private:
     size_t next_ = 0;
     std::function<ScriptedReply(const SeenRequest&)> handler_;
     std::vector<SeenRequest> seen_;
+    std::vector<SeenPart> pendingParts_; // handed from the POST reader to the recorder
 };
 
 // A port on which nothing listens.
