@@ -66,9 +66,8 @@ int XmlNext(TXml& cursor, std::string_view name)
     return int(p1) + 1;
 }
 
-void XmlValue(const TXml& cursor, std::string_view name, std::string& value)
+void XmlValueIn(std::string_view node, std::string_view name, std::string& value)
 {
-    const std::string_view node = cursor.Node();
     const std::string startTag = "<" + std::string(name) + ">";
     const size_t p1 = node.find(startTag);
     if (p1 == std::string_view::npos)
@@ -78,6 +77,11 @@ void XmlValue(const TXml& cursor, std::string_view name, std::string& value)
         return;
     const size_t bodyStart = p1 + startTag.size();
     value = p2 > bodyStart ? std::string(node.substr(bodyStart, p2 - bodyStart)) : std::string();
+}
+
+void XmlValue(const TXml& cursor, std::string_view name, std::string& value)
+{
+    XmlValueIn(cursor.Node(), name, value);
 }
 
 void XmlAttr(const TXml& cursor, std::string_view name, std::string& value)

@@ -52,6 +52,8 @@ void XmlFind(TXml& cursor, std::string_view name);
 int XmlNext(TXml& cursor, std::string_view name);
 // Body of the first "<name>" child in Node; the destination is left unchanged when absent.
 void XmlValue(const TXml& cursor, std::string_view name, std::string& value);
+// The same inside any element body.
+void XmlValueIn(std::string_view node, std::string_view name, std::string& value);
 // Value of the first attribute name="..." anywhere in Doc, when it is at most 19 characters long;
 // otherwise the destination is left unchanged.
 void XmlAttr(const TXml& cursor, std::string_view name, std::string& value);
