@@ -7,7 +7,8 @@
 std::string upperCp1252(std::string_view text);
 std::string lowerCp1252(std::string_view text);
 // Case-free search, as the client compares words of its hints and group names.
-std::string replaceAllIgnoringCase(std::string_view text, std::string_view from, std::string_view to);
+std::string replaceAllIgnoringCase(std::string_view text, std::string_view from,
+                                   std::string_view to);
 bool containsText(std::string_view text, std::string_view part);
 // The text up to the first " : " (lists show "code : label"; the value is the code).
 std::string_view beforeColon(std::string_view text);

@@ -46,10 +46,10 @@ struct ComboFillRequest {
 
 struct ComboFill {
     std::vector<std::string> entries;
-    int selected = -1;       // entry shown, -1 for none
+    int selected = -1; // entry shown, -1 for none
     bool byIndex = false;
     bool blankFirst = false;
-    bool staff = false;      // filled from the staff list
+    bool staff = false; // filled from the staff list
 };
 
 ComboFill fillBoundCombo(const ListSource& lists, const ComboFillRequest& request,
@@ -59,8 +59,8 @@ ComboFill fillBoundCombo(const ListSource& lists, const ComboFillRequest& reques
 struct ListBoxFill {
     std::vector<std::string> entries;
     std::vector<bool> selected;
-    std::string codes;          // ";" + code of each entry, in order
-    std::string selectedTexts;  // texts of the selected entries joined by " - "
+    std::string codes;         // ";" + code of each entry, in order
+    std::string selectedTexts; // texts of the selected entries joined by " - "
 };
 
 // clientSite is the text of the client's site box, compared exactly with the upper-cased sites.

@@ -10,7 +10,8 @@
 
 // The items of the lists document as the readers of choice lists walk them: a container found by
 // XmlFind, its items stepped with XmlNext. Two ways to get them: scanning the document again for
-// every question (ScanningLists), or once per loaded document (IndexedLists), with the same answers.
+// every question (ScanningLists), or once per loaded document (IndexedLists), with the same
+// answers.
 class ListSource {
 public:
     virtual ~ListSource() = default;
@@ -34,7 +35,8 @@ public:
 // Walks the document from its start for every question.
 class ScanningLists : public ListSource {
 public:
-    explicit ScanningLists(TXml lists) : doc_(std::move(lists)) {}
+    explicit ScanningLists(TXml lists)
+        : doc_(std::move(lists)) {}
     const std::vector<std::string_view>& items(std::string_view container,
                                                std::string_view item) const override;
     const std::vector<std::string>& carriedChild(std::string_view container, std::string_view item,
@@ -54,7 +56,8 @@ private:
 // group, built on first use and kept for the life of the index.
 class IndexedLists : public ListSource {
 public:
-    explicit IndexedLists(TXml lists) : doc_(std::move(lists)) {}
+    explicit IndexedLists(TXml lists)
+        : doc_(std::move(lists)) {}
     const std::vector<std::string_view>& items(std::string_view container,
                                                std::string_view item) const override;
     const std::vector<std::string>& carriedChild(std::string_view container, std::string_view item,

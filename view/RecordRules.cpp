@@ -6,8 +6,7 @@
 #include "view/CaseText.h"
 
 std::string recordKind(bool hasClient, const std::optional<std::string>& typeVO,
-                       std::string_view statutVD, int idTypeVO)
-{
+                       std::string_view statutVD, int idTypeVO) {
     if (hasClient)
         return "_TCL";
     const std::string type = typeVO ? *typeVO : (idTypeVO == 1 ? "1" : "2");
@@ -18,14 +17,12 @@ std::string recordKind(bool hasClient, const std::optional<std::string>& typeVO,
     return "_TVN";
 }
 
-std::string kindCaption(std::string_view kind)
-{
+std::string kindCaption(std::string_view kind) {
     return kind.size() >= 4 ? std::string(kind.substr(2, 2)) : std::string();
 }
 
-bool siteRights(std::string_view userSite, std::string_view recordSiteUpper,
-                std::string_view owner, std::string_view idUser)
-{
+bool siteRights(std::string_view userSite, std::string_view recordSiteUpper, std::string_view owner,
+                std::string_view idUser) {
     if (userSite == "#")
         return true;
     if (!recordSiteUpper.empty() && containsText(upperCp1252(userSite), recordSiteUpper))
@@ -33,14 +30,12 @@ bool siteRights(std::string_view userSite, std::string_view recordSiteUpper,
     return owner == idUser;
 }
 
-bool lockedByDelivery(std::string_view deliveryDate, int lockDate)
-{
+bool lockedByDelivery(std::string_view deliveryDate, int lockDate) {
     const int delivered = parseDate(deliveryDate);
     return delivered != 0 && delivered < lockDate;
 }
 
-bool hasGroupRight(const TXml& record, std::string_view groups, bool siteRightsGranted)
-{
+bool hasGroupRight(const TXml& record, std::string_view groups, bool siteRightsGranted) {
     TXml cursor = record;
     XmlFind(cursor, "GNames");
     while (siteRightsGranted && XmlNext(cursor, "GName") > 0) {
@@ -52,8 +47,7 @@ bool hasGroupRight(const TXml& record, std::string_view groups, bool siteRightsG
     return false;
 }
 
-OptionDates readOptionDates(const TXml& record)
-{
+OptionDates readOptionDates(const TXml& record) {
     TXml cursor = record;
     XmlFind(cursor, "OptDates");
     auto date = [&](const char* name) {
@@ -62,20 +56,20 @@ OptionDates readOptionDates(const TXml& record)
         return parseDate(text);
     };
     OptionDates dates{date("Opt_LimiteDateDeb"), date("Opt_LimiteDateDebFrevo"),
-                      date("Opt_LimiteDateDebOstrel"), date("Opt_LimiteDateVerrouVNVO"), date("Now")};
-    if (dates.start > dates.today || dates.startFrevo > dates.today || dates.startOstrel > dates.today)
+                      date("Opt_LimiteDateDebOstrel"), date("Opt_LimiteDateVerrouVNVO"),
+                      date("Now")};
+    if (dates.start > dates.today || dates.startFrevo > dates.today ||
+        dates.startOstrel > dates.today)
         dates = OptionDates{0, 0, 0, 0, dates.today};
     return dates;
 }
 
-std::string vehicleTitle(std::string_view make, std::string_view version)
-{
+std::string vehicleTitle(std::string_view make, std::string_view version) {
     return upperCp1252(make) + " - " + std::string(version);
 }
 
 std::string identityText(std::string_view civility, std::string_view surname,
-                         std::string_view firstName)
-{
+                         std::string_view firstName) {
     std::string identity;
     if (!civility.empty())
         identity = std::string(civility) + " ";
@@ -87,8 +81,7 @@ std::string identityText(std::string_view civility, std::string_view surname,
     return identity;
 }
 
-int emailFontSize(size_t length)
-{
+int emailFontSize(size_t length) {
     if (length < 14)
         return 12;
     if (length < 20)
@@ -100,8 +93,7 @@ int emailFontSize(size_t length)
     return 7;
 }
 
-std::string GroupPhoneDigits(std::string_view phone)
-{
+std::string GroupPhoneDigits(std::string_view phone) {
     if (phone.size() <= 1)
         return {};
     std::string grouped;
@@ -121,14 +113,12 @@ std::string GroupPhoneDigits(std::string_view phone)
     return grouped;
 }
 
-int daysBetween(int first, int second)
-{
+int daysBetween(int first, int second) {
     return std::abs(second - first);
 }
 
 std::string usedVehicleDays(std::string_view orderDate, std::string_view entryDate, int serverToday,
-                            int today)
-{
+                            int today) {
     auto read = [today](std::string_view text) {
         const int day = parseDate(text);
         return day != 0 ? day : today;
@@ -142,8 +132,7 @@ std::string usedVehicleDays(std::string_view orderDate, std::string_view entryDa
 }
 
 std::string newVehicleDays(std::string_view orderDate, std::string_view invoiceDate,
-                           std::string_view registrationDate, int today)
-{
+                           std::string_view registrationDate, int today) {
     int ordered = parseDate(orderDate);
     if (ordered == 0)
         ordered = today;
@@ -154,8 +143,7 @@ std::string newVehicleDays(std::string_view orderDate, std::string_view invoiceD
     return days > 0 ? std::to_string(days) + " jours" : std::string();
 }
 
-std::string swapHintWord(std::string_view hint, bool isClient)
-{
+std::string swapHintWord(std::string_view hint, bool isClient) {
     // The words of the hints are Windows-1252: "véhicule".
     const std::string vehicle = "v\xe9hicule", client = "client";
     const std::string from = isClient ? vehicle : client;

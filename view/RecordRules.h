@@ -17,8 +17,8 @@ std::string kindCaption(std::string_view kind);
 
 // The user's sites cover the record: "#" covers every site, an empty record site none; the
 // record's owner always has the right.
-bool siteRights(std::string_view userSite, std::string_view recordSiteUpper,
-                std::string_view owner, std::string_view idUser);
+bool siteRights(std::string_view userSite, std::string_view recordSiteUpper, std::string_view owner,
+                std::string_view idUser);
 // A vehicle delivered before the lock date can no longer be changed.
 bool lockedByDelivery(std::string_view deliveryDate, int lockDate);
 // Whether one of the user's groups (items "GName" of "GNames", "USER_" removed) is listed in

@@ -55,8 +55,8 @@ const char* kLists =
     "</document>";
 
 ComboFill combo(const ListSource& lists, int kind, int type, const char* field, const char* list,
-                const char* value, const char* recordKind = "_TVO", CascadeMemory* memory = nullptr)
-{
+                const char* value, const char* recordKind = "_TVO",
+                CascadeMemory* memory = nullptr) {
     CascadeMemory local;
     return fillBoundCombo(lists, {kind, type, field, list, value, recordKind, "VERNON"},
                           memory ? *memory : local);
@@ -66,18 +66,17 @@ using Texts = std::vector<std::string>;
 
 } // namespace
 
-TEST(ListReaders, OnlyTheFirstRunOfATypeCountsAndMissingTextsRepeat)
-{
+TEST(ListReaders, OnlyTheFirstRunOfATypeCountsAndMissingTextsRepeat) {
     IndexedLists lists{TXml(kLists)};
     EXPECT_EQ(listEntries(lists, "a", "", false), (Texts{"a1", "a1"}));
     EXPECT_FALSE(listEntries(lists, "ABSENT", "", false));
-    EXPECT_EQ(listEntries(lists, "origine", "", false), (Texts{"VW : Volkswagen", "Dupont & Fils"}));
+    EXPECT_EQ(listEntries(lists, "origine", "", false),
+              (Texts{"VW : Volkswagen", "Dupont & Fils"}));
     EXPECT_EQ(listEntries(lists, "SujetAction", "", true), (Texts{"Appel", "Relance\r\nclient"}));
     EXPECT_EQ(listEntries(lists, "SujetAction", "", false), (Texts{"Appel", "Relance&cr;client"}));
 }
 
-TEST(ListReaders, StaffFollowsTheRecordSite)
-{
+TEST(ListReaders, StaffFollowsTheRecordSite) {
     IndexedLists lists{TXml(kLists)};
     EXPECT_EQ(listEntries(lists, "InfoCom", "VERNON", false), (Texts{"Martin", "Durand"}));
     EXPECT_EQ(staffNames(lists, "EVREUX"), (Texts{"Martin"}));
@@ -87,8 +86,7 @@ TEST(ListReaders, StaffFollowsTheRecordSite)
     EXPECT_FALSE(staffNameOf(lists.document(), "99"));
 }
 
-TEST(ListReaders, StoredValuesArePositionsOrIdentifiers)
-{
+TEST(ListReaders, StoredValuesArePositionsOrIdentifiers) {
     IndexedLists lists{TXml(kLists)};
     EXPECT_EQ(storedValueOf(lists, "InfoCom", "Durand", false), "12");
     EXPECT_EQ(storedValueOf(lists, "InfoCom", "Inconnu", false), "0");
@@ -98,8 +96,7 @@ TEST(ListReaders, StoredValuesArePositionsOrIdentifiers)
     EXPECT_EQ(storedValueOf(lists, "A", "a-late", false), "0");
 }
 
-TEST(ListReaders, ComboByPositionWithAndWithoutBlankFirst)
-{
+TEST(ListReaders, ComboByPositionWithAndWithoutBlankFirst) {
     IndexedLists lists{TXml(kLists)};
     const ComboFill withBlank = combo(lists, 112, 0, "Etat", "B", "2");
     EXPECT_EQ(withBlank.entries, (Texts{"", "X", "Y"}));
@@ -120,8 +117,7 @@ TEST(ListReaders, ComboByPositionWithAndWithoutBlankFirst)
     EXPECT_EQ(combo(lists, 112, 0, "ModeTVA", "ModeTVA", "2").selected, 1);
 }
 
-TEST(ListReaders, YesNoUsesTheBooleanList)
-{
+TEST(ListReaders, YesNoUsesTheBooleanList) {
     IndexedLists lists{TXml(kLists)};
     const ComboFill yes = combo(lists, 111, 3, "FlagEligible", "FlagEligible", "true");
     EXPECT_EQ(yes.entries, (Texts{"Non", "Oui"}));
@@ -130,8 +126,7 @@ TEST(ListReaders, YesNoUsesTheBooleanList)
     EXPECT_EQ(combo(lists, 111, 3, "FlagEligible", "FlagEligible", "").selected, 0);
 }
 
-TEST(ListReaders, ComboByTextComparesTheCodeAndAppendsAMissingValue)
-{
+TEST(ListReaders, ComboByTextComparesTheCodeAndAppendsAMissingValue) {
     IndexedLists lists{TXml(kLists)};
     EXPECT_EQ(combo(lists, 111, 2, "Origine", "Origine", "vw").selected, 0);
     const ComboFill missing = combo(lists, 111, 2, "Origine", "Origine", "Reprise");
@@ -142,14 +137,15 @@ TEST(ListReaders, ComboByTextComparesTheCodeAndAppendsAMissingValue)
     EXPECT_EQ(noList.selected, 0);
 }
 
-TEST(ListReaders, MakesModelsAndVersionsCascade)
-{
+TEST(ListReaders, MakesModelsAndVersionsCascade) {
     IndexedLists lists{TXml(kLists)};
     CascadeMemory memory;
-    const ComboFill makes = combo(lists, 111, 2, "InfoMarque", "InfoMarque", "renault", "_TVO", &memory);
+    const ComboFill makes =
+        combo(lists, 111, 2, "InfoMarque", "InfoMarque", "renault", "_TVO", &memory);
     EXPECT_EQ(makes.entries, (Texts{"", "RENAULT", "PEUGEOT"}));
     EXPECT_EQ(makes.selected, 1);
-    const ComboFill models = combo(lists, 111, 2, "InfoModele", "InfoModele", "MEGANE", "_TVO", &memory);
+    const ComboFill models =
+        combo(lists, 111, 2, "InfoModele", "InfoModele", "MEGANE", "_TVO", &memory);
     EXPECT_EQ(models.entries, (Texts{"CLIO", "MEGANE"}));
     EXPECT_EQ(models.selected, 1);
 
@@ -157,19 +153,19 @@ TEST(ListReaders, MakesModelsAndVersionsCascade)
     EXPECT_EQ(combo(lists, 111, 2, "InfoMarque", "InfoMarque", "VW", "_TVN", &vn).entries,
               (Texts{"VW", "AUDI"}));
     // The trade-in make of a new vehicle uses the used-vehicle makes.
-    EXPECT_EQ(combo(lists, 111, 2, "ReprMarque", "InfoMarque", "VW", "_TVN", &vn).entries.size(), 4u);
+    EXPECT_EQ(combo(lists, 111, 2, "ReprMarque", "InfoMarque", "VW", "_TVN", &vn).entries.size(),
+              4u);
     vn.make = "VW";
     EXPECT_EQ(combo(lists, 111, 2, "InfoModele", "InfoModele", "Golf", "_TVN", &vn).entries,
               (Texts{"Golf", "Polo"}));
     EXPECT_EQ(vn.model, "GOLF");
-    const ComboFill versions = combo(lists, 111, 2, "InfoTypeVersion", "InfoTypeVersion", "2.0 TDI",
-                                     "_TVN", &vn);
+    const ComboFill versions =
+        combo(lists, 111, 2, "InfoTypeVersion", "InfoTypeVersion", "2.0 TDI", "_TVN", &vn);
     EXPECT_EQ(versions.entries, (Texts{"1.5 TSI", "2.0 TDI"}));
     EXPECT_EQ(versions.selected, 1);
 }
 
-TEST(ListReaders, StaffComboSelectsThePersonOfTheIdentifier)
-{
+TEST(ListReaders, StaffComboSelectsThePersonOfTheIdentifier) {
     IndexedLists lists{TXml(kLists)};
     const ComboFill staff = combo(lists, 111, 4, "idCom", "idCom", "12");
     EXPECT_TRUE(staff.staff);
@@ -178,8 +174,7 @@ TEST(ListReaders, StaffComboSelectsThePersonOfTheIdentifier)
     EXPECT_EQ(combo(lists, 111, 4, "idCom", "idCom", "13").selected, -1);
 }
 
-TEST(ListReaders, OptionListBoxSelectsCodesInAnyCase)
-{
+TEST(ListReaders, OptionListBoxSelectsCodesInAnyCase) {
     IndexedLists lists{TXml(kLists)};
     const ListBoxFill fill = fillBoundListBox(lists, "OptionsVD", ";ABS;CLIM;", "");
     EXPECT_EQ(fill.entries, (Texts{"Freinage ABS", "Climatisation", "Navigation"}));
@@ -188,8 +183,7 @@ TEST(ListReaders, OptionListBoxSelectsCodesInAnyCase)
     EXPECT_EQ(fill.selectedTexts, "Freinage ABS - Climatisation");
 }
 
-TEST(ListReaders, PurchasePlanListsFollowTheClientSiteMakes)
-{
+TEST(ListReaders, PurchasePlanListsFollowTheClientSiteMakes) {
     IndexedLists lists{TXml(kLists)};
     const ListBoxFill site = fillBoundListBox(lists, "PAChoix1", ";POLO;", "EVREUX");
     EXPECT_EQ(site.entries, (Texts{"Golf", "Polo", "A3"}));
@@ -202,8 +196,7 @@ TEST(ListReaders, PurchasePlanListsFollowTheClientSiteMakes)
 }
 
 // The index gives the answers of scanning the document for every field, on any lists document.
-TEST(ListReadersProperty, IndexedAndScanningListsAgree)
-{
+TEST(ListReadersProperty, IndexedAndScanningListsAgree) {
     std::mt19937 random(7);
     const std::vector<std::string> types = {"A", "a", "B", "BOOLEAN", "INFOMARQUE", ""};
     const std::vector<std::string> texts = {"..", "", "X", "x : y", "Y &amp; Z", "X"};
@@ -235,14 +228,20 @@ TEST(ListReadersProperty, IndexedAndScanningListsAgree)
                           storedValueOf(indexed, type, text, false));
             for (int kind : {111, 112}) {
                 CascadeMemory m1{type, ""}, m2{type, ""};
-                const ComboFill a = fillBoundCombo(scanning, {kind, 2, "F", type, "2", "_TVO", ""}, m1);
-                const ComboFill b = fillBoundCombo(indexed, {kind, 2, "F", type, "2", "_TVO", ""}, m2);
+                const ComboFill a =
+                    fillBoundCombo(scanning, {kind, 2, "F", type, "2", "_TVO", ""}, m1);
+                const ComboFill b =
+                    fillBoundCombo(indexed, {kind, 2, "F", type, "2", "_TVO", ""}, m2);
                 ASSERT_EQ(a.entries, b.entries) << doc;
                 ASSERT_EQ(a.selected, b.selected);
                 ASSERT_EQ(a.blankFirst, b.blankFirst);
                 CascadeMemory m3{type, ""}, m4{type, ""};
-                ASSERT_EQ(fillBoundCombo(scanning, {111, 2, "InfoModele", "InfoModele", "x", "_TVO", ""}, m3).entries,
-                          fillBoundCombo(indexed, {111, 2, "InfoModele", "InfoModele", "x", "_TVO", ""}, m4).entries);
+                ASSERT_EQ(fillBoundCombo(scanning,
+                                         {111, 2, "InfoModele", "InfoModele", "x", "_TVO", ""}, m3)
+                              .entries,
+                          fillBoundCombo(indexed,
+                                         {111, 2, "InfoModele", "InfoModele", "x", "_TVO", ""}, m4)
+                              .entries);
             }
         }
     }

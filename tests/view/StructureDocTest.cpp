@@ -5,31 +5,27 @@
 
 namespace {
 
-std::string item(const std::string& children)
-{
+std::string item(const std::string& children) {
     return "<axStruct>" + children + "</axStruct>";
 }
 
-TXml structure(const std::string& items)
-{
+TXml structure(const std::string& items) {
     return TXml("<?xml version=\"1.0\"?><document><axStructS>" + items + "</axStructS></document>");
 }
 
 } // namespace
 
-TEST(StructureDoc, TwipsToNearestPixel)
-{
+TEST(StructureDoc, TwipsToNearestPixel) {
     struct Case {
         long long twips;
         int pixels;
-    } cases[] = {{0, 0}, {15, 1}, {20, 1}, {22, 1}, {23, 2}, {112, 7}, {113, 8}, {127, 8},
-                 {128, 9}, {1500, 100}, {-15, -1}};
+    } cases[] = {{0, 0},   {15, 1},  {20, 1},  {22, 1},     {23, 2},  {112, 7},
+                 {113, 8}, {127, 8}, {128, 9}, {1500, 100}, {-15, -1}};
     for (const Case& c : cases)
         EXPECT_EQ(twipsToPixels(c.twips), c.pixels) << c.twips;
 }
 
-TEST(StructureDoc, TabsOfAKind)
-{
+TEST(StructureDoc, TabsOfAKind) {
     const TXml s = structure(
         item("<descInfo>_TVO</descInfo><idNum>0</idNum><vInfo>VO0</vInfo><tag>tVehicles</tag>") +
         item("<descInfo>_TVO</descInfo><idNum>1</idNum><txtInfo>V&amp;O</txtInfo><vInfo>VO1</vInfo>"
@@ -48,8 +44,7 @@ TEST(StructureDoc, TabsOfAKind)
     EXPECT_FALSE(findTabDescription(s, "_TVD", 1));
 }
 
-TEST(StructureDoc, FieldDescriptionsInDocumentOrder)
-{
+TEST(StructureDoc, FieldDescriptionsInDocumentOrder) {
     const TXml s = structure(
         item("<descInfo>VO1</descInfo><idNum>1</idNum><vInfo>idVO</vInfo><width>0</width>") +
         item("<descInfo>VO1</descInfo><idNum>2</idNum><vInfo>Prix;PrixTTC</vInfo><txtInfo>Prix "
@@ -67,7 +62,7 @@ TEST(StructureDoc, FieldDescriptionsInDocumentOrder)
 
     EXPECT_EQ(fields[0].FieldName, "idVO");
     EXPECT_EQ(fields[0].Width, 0);
-    EXPECT_EQ(fields[0].Left, 1);        // 20 twips by default
+    EXPECT_EQ(fields[0].Left, 1); // 20 twips by default
     EXPECT_EQ(fields[0].Top, 1 - 35);
     EXPECT_EQ(fields[0].Height, 18);
     EXPECT_EQ(fields[0].Rights, ";;");
@@ -105,8 +100,7 @@ TEST(StructureDoc, FieldDescriptionsInDocumentOrder)
     EXPECT_EQ(fields[4].ListField, "idCom");
 }
 
-TEST(StructureDoc, ValueTransforms)
-{
+TEST(StructureDoc, ValueTransforms) {
     const int today = parseDate("09/12/2026");
     struct Case {
         const char* value;
@@ -129,8 +123,7 @@ TEST(StructureDoc, ValueTransforms)
         EXPECT_EQ(transformValue(c.value, c.kind, c.type, today), c.shown) << c.value;
 }
 
-TEST(StructureDoc, VisibilityLabelsAndRequiredMarker)
-{
+TEST(StructureDoc, VisibilityLabelsAndRequiredMarker) {
     EXPECT_TRUE(fieldVisible(0, false));
     EXPECT_TRUE(fieldVisible(2, true));
     EXPECT_FALSE(fieldVisible(2, false));
