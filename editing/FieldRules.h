@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <QChar>
+#include <QString>
+
+// Rules of editing a field: what a combo box or list box stores, the date limits and their
+// messages, the lock warning, the key filters.
+
+// The value a combo box stores: its item position (from 1, or from 0 with a blank first entry),
+// "True"/"False" for a yes/no field, else its text; always cut before " : ".
+std::string comboValue(bool byIndex, bool blankFirst, int itemIndex, int infoType,
+                       std::string_view text, std::string_view staffIdentifier, bool staffList);
+
+// The value a list box stores: ";" + the code of each selected entry + a final ";" (empty when
+// nothing is selected), and the texts of the selected entries joined by " - ".
+struct ListBoxValue {
+    std::string value;
+    std::string texts;
+};
+ListBoxValue listBoxValue(const std::vector<bool>& selected, const std::vector<std::string>& texts,
+                          std::string_view codes);
+
+// A date outside its limits (0 = no limit) is rejected.
+bool dateRejected(int date, int minimum, int maximum);
+// The message of a rejected date; the field's caption without ":" (its name when that leaves
+// nothing). Dates as "dd/mm/yyyy".
+QString dateLimitMessage(const QString& caption, const QString& fieldName, int minimum,
+                         int maximum);
+inline constexpr const char* kDateCheckTitle = "Contrôle de la date saisie"; // UTF-8
+// Eighteen years before today (the 28th of February when today is the 29th).
+int adultBirthLimit(int today);
+
+// The warning of a locked record.
+QString lockWarning(bool siteRightsGranted, int lockDate);
+
+// Key filters: the character to let through, or 0 to discard it.
+QChar phoneKey(QChar key);
+QChar plateKey(QChar key);
+QChar capitalKey(QChar key);
