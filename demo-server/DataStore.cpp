@@ -1,0 +1,47 @@
+#include "demo-server/DataStore.h"
+
+#include <filesystem>
+
+#include "demo-server/SeedData.h"
+
+namespace fs = std::filesystem;
+
+DataStore::DataStore(const std::string& fileName)
+    : fileName_(fileName)
+    , db_(openDatabase(fileName)) {
+    // WAL lets a crash of the demo lose nothing; the busy time-out covers other processes (the
+    // sqlite3 shell of a curious developer).
+    execScript(db_.get(), "PRAGMA journal_mode = WAL; PRAGMA busy_timeout = 2000;");
+}
+
+OpenedStore openDemoDatabase(const std::string& dataFolder) {
+    fs::create_directories(dataFolder);
+    const std::string fileName = (fs::path(dataFolder) / "kelvaro-demo.sqlite").string();
+    OpenedStore opened;
+    opened.store = std::make_unique<DataStore>(fileName);
+    long long version = 0;
+    {
+        auto session = opened.store->session();
+        version = queryInteger(session.db(), "PRAGMA user_version");
+    }
+    if (version == seedFingerprint())
+        return opened;
+
+    if (version != 0) {
+        opened.store.reset();
+        const std::string aside = fileName + ".ancien";
+        std::error_code ignored;
+        fs::remove(aside, ignored);
+        fs::rename(fileName, aside);
+        fs::remove(fileName + "-wal", ignored);
+        fs::remove(fileName + "-shm", ignored);
+        opened.store = std::make_unique<DataStore>(fileName);
+        opened.notice = "les données d'une autre version ont été mises de côté dans " + aside;
+    }
+    auto session = opened.store->session();
+    loadSeedData(session.db());
+    opened.created = true;
+    if (opened.notice.empty())
+        opened.notice = "base de démonstration créée : " + fileName;
+    return opened;
+}
