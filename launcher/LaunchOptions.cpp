@@ -1,5 +1,35 @@
 #include "launcher/LaunchOptions.h"
 
+#include <algorithm>
+#include <iterator>
+
+const char* const kDeploymentKeys[9] = {"FtpHost",      "FtpPort",     "FtpUser",
+                                        "FtpPassword",  "FtpRelay",    "SmsGateway",
+                                        "SmsRecipient", "DebugUserId", "DebugUserName"};
+
+namespace {
+
+// "Key=Value" of --set and --deploy; nothing, with a French message, when it has no key.
+std::optional<std::pair<std::string, std::string>> keyValue(const std::string& option,
+                                                            const std::string& pair,
+                                                            std::string& error)
+{
+    const size_t eq = pair.find('=');
+    if (eq == std::string::npos || eq == 0) {
+        error = option + " attend Clé=Valeur, reçu « " + pair + " »";
+        return std::nullopt;
+    }
+    return std::make_pair(pair.substr(0, eq), pair.substr(eq + 1));
+}
+
+bool isDeploymentKey(const std::string& key)
+{
+    return std::any_of(std::begin(kDeploymentKeys), std::end(kDeploymentKeys),
+                       [&](const char* known) { return key == known; });
+}
+
+} // namespace
+
 std::optional<LaunchOptions> parseLaunchOptions(const std::vector<std::string>& arguments,
                                                 std::string& error)
 {
@@ -13,22 +43,26 @@ std::optional<LaunchOptions> parseLaunchOptions(const std::vector<std::string>& 
             }
             return arguments[++i];
         };
-        if (argument == "--set" || argument.rfind("--set=", 0) == 0) {
-            std::string pair;
-            if (argument == "--set") {
-                const auto value = nextValue("--set");
-                if (!value)
-                    return std::nullopt;
-                pair = *value;
-            } else {
-                pair = argument.substr(6);
-            }
-            const size_t eq = pair.find('=');
-            if (eq == std::string::npos || eq == 0) {
-                error = "--set attend Clé=Valeur, reçu « " + pair + " »";
+        // "--set Key=Value" or "--set=Key=Value", and the same for --deploy.
+        const bool isSet = argument == "--set" || argument.rfind("--set=", 0) == 0;
+        const bool isDeploy = argument == "--deploy" || argument.rfind("--deploy=", 0) == 0;
+        if (isSet || isDeploy) {
+            const std::string option = isSet ? "--set" : "--deploy";
+            const auto pair = argument == option
+                                  ? nextValue(option.c_str())
+                                  : std::optional(argument.substr(option.size() + 1));
+            if (!pair)
+                return std::nullopt;
+            const auto setting = keyValue(option, *pair, error);
+            if (!setting)
+                return std::nullopt;
+            if (isDeploy && !isDeploymentKey(setting->first)) {
+                error = "clé de déploiement inconnue « " + setting->first +
+                        " » (FtpHost, FtpPort, FtpUser, FtpPassword, FtpRelay, SmsGateway, "
+                        "SmsRecipient, DebugUserId ou DebugUserName)";
                 return std::nullopt;
             }
-            options.settings.emplace_back(pair.substr(0, eq), pair.substr(eq + 1));
+            (isSet ? options.settings : options.deployment).push_back(*setting);
         } else if (argument == "--reload") {
             options.reload = true;
         } else if (argument == "--program") {

@@ -7,11 +7,15 @@
 
 // Command line of kelvaro-launch.
 struct LaunchOptions {
-    std::vector<std::pair<std::string, std::string>> settings; // --set Key=Value, in order
+    std::vector<std::pair<std::string, std::string>> settings;   // --set Key=Value, in order
+    std::vector<std::pair<std::string, std::string>> deployment; // --deploy Key=Value, in order
     bool reload = false;                                         // --reload
     std::string program;                                         // --program PATH
     bool help = false;
 };
+
+// The keys of section "Deployment" that --deploy may write.
+extern const char* const kDeploymentKeys[9];
 
 // Reads the arguments (without the program name); nothing, with a French message, when they are
 // wrong.

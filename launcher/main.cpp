@@ -16,9 +16,14 @@
 namespace {
 
 const char* kUsage =
-    "Usage : kelvaro-launch [--set Clé=Valeur]... [--reload] [--program CHEMIN]\n"
+    "Usage : kelvaro-launch [--set Clé=Valeur]... [--deploy Clé=Valeur]... [--reload]\n"
+    "                       [--program CHEMIN]\n"
     "  --set Clé=Valeur   écrit la clé dans la section \"Options\" du fichier de paramètres\n"
     "                     (répétable ; une valeur vide efface la valeur de la clé)\n"
+    "  --deploy Clé=Valeur\n"
+    "                     écrit la clé dans la section \"Deployment\" (répétable) : FtpHost,\n"
+    "                     FtpPort, FtpUser, FtpPassword, FtpRelay, SmsGateway, SmsRecipient,\n"
+    "                     DebugUserId, DebugUserName\n"
     "  --reload           demande au client en cours de relire ses paramètres (message 1024),\n"
     "                     ou démarre le client s'il ne tourne pas\n"
     "  --program CHEMIN   le programme client à démarrer (par défaut : kelvaro à côté de ce\n"
@@ -58,11 +63,15 @@ int main(int argc, char* argv[])
 
     const std::string settings = SettingsFileName();
     makeFolder(settingsFolder());
-    for (const auto& [key, value] : options->settings) {
-        if (!iniWrite(settings, "Options", key, value)) {
-            std::fprintf(stderr, "kelvaro-launch : impossible d'écrire %s dans %s\n", key.c_str(),
-                         settings.c_str());
-            return 1;
+    const std::pair<const char*, const std::vector<std::pair<std::string, std::string>>*>
+        sections[] = {{"Options", &options->settings}, {"Deployment", &options->deployment}};
+    for (const auto& [section, pairs] : sections) {
+        for (const auto& [key, value] : *pairs) {
+            if (!iniWrite(settings, section, key, value)) {
+                std::fprintf(stderr, "kelvaro-launch : impossible d'écrire %s dans %s\n",
+                             key.c_str(), settings.c_str());
+                return 1;
+            }
         }
     }
     if (!options->reload)
