@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
+#include <QPolygonF>
 #include <QRegularExpression>
 
 namespace {
@@ -43,34 +43,22 @@ void drawBackground(QPainter& painter, const CarLook& look) {
 void drawCar(QPainter& painter, const CarLook& look) {
     const QColor paint = paintColour(look.colour);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(paint.darker(160), 2));
-
     // Shadow, wheels, body, cabin.
+    painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 90));
     painter.drawEllipse(QRectF(120, 375, 400, 40));
+    painter.setPen(QPen(paint.darker(160), 2));
     painter.setBrush(QColor(25, 25, 25));
     painter.drawRoundedRect(QRectF(150, 330, 60, 62), 10, 10);
     painter.drawRoundedRect(QRectF(430, 330, 60, 62), 10, 10);
     painter.setBrush(paint);
     painter.drawRoundedRect(QRectF(130, 232, 380, 128), 30, 30);
-    QPainterPath cabin;
-    cabin.moveTo(180, 240);
-    cabin.lineTo(225, 160);
-    cabin.lineTo(415, 160);
-    cabin.lineTo(460, 240);
-    cabin.closeSubpath();
-    painter.drawPath(cabin);
-    QPainterPath glass;
-    glass.moveTo(198, 236);
-    glass.lineTo(235, 172);
-    glass.lineTo(405, 172);
-    glass.lineTo(442, 236);
-    glass.closeSubpath();
+    painter.drawPolygon(QPolygonF({{180, 240}, {225, 160}, {415, 160}, {460, 240}}));
     QLinearGradient shine(0, 172, 0, 236);
     shine.setColorAt(0, QColor(60, 80, 100));
     shine.setColorAt(1, QColor(150, 180, 200));
     painter.setBrush(shine);
-    painter.drawPath(glass);
+    painter.drawPolygon(QPolygonF({{198, 236}, {235, 172}, {405, 172}, {442, 236}}));
     painter.setBrush(paint.darker(110));
     painter.drawRect(QRectF(112, 212, 26, 16));
     painter.drawRect(QRectF(502, 212, 26, 16));
@@ -121,23 +109,17 @@ QString formatPlate(const QString& stored) {
 }
 
 QColor paintColour(const QString& colourName) {
+    static const std::pair<const char*, QColor> kPaints[] = {
+        {"BLANC", QColor(240, 240, 236)}, {"NOIR", QColor(30, 30, 34)},
+        {"ROUGE", QColor(185, 25, 30)},   {"BLEU", QColor(30, 70, 150)},
+        {"VERT", QColor(40, 110, 60)},    {"ARGENT", QColor(190, 195, 200)},
+        {"ORANGE", QColor(230, 120, 30)}, {"JAUNE", QColor(235, 200, 40)},
+    };
     const QString word = colourName.section(' ', 0, 0).toUpper();
-    if (word == "BLANC")
-        return QColor(240, 240, 236);
-    if (word == "NOIR")
-        return QColor(30, 30, 34);
-    if (word == "ROUGE")
-        return QColor(185, 25, 30);
-    if (word == "BLEU")
-        return QColor(30, 70, 150);
-    if (word == "VERT")
-        return QColor(40, 110, 60);
-    if (word == "ARGENT")
-        return QColor(190, 195, 200);
-    if (word == "ORANGE")
-        return QColor(230, 120, 30);
-    if (word == "JAUNE")
-        return QColor(235, 200, 40);
+    for (const auto& [name, paint] : kPaints) {
+        if (word == name)
+            return paint;
+    }
     return QColor(125, 128, 132); // GRIS and anything unknown
 }
 

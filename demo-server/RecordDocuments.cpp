@@ -1,6 +1,7 @@
 #include "demo-server/RecordDocuments.h"
 
 #include <charconv>
+#include <functional>
 
 #include "app/DayDate.h"
 #include "demo-server/DocumentRows.h"
@@ -59,12 +60,6 @@ void writeEnvelope(XmlOut& out, sqlite3* db, std::string_view userId,
     out.endLine();
 }
 
-std::string finish(XmlOut& out) {
-    out.close("document");
-    out.endLine();
-    return out.windows1252();
-}
-
 } // namespace
 
 std::optional<long long> positiveId(std::string_view text) {
@@ -75,66 +70,83 @@ std::optional<long long> positiveId(std::string_view text) {
     return value;
 }
 
-std::string vehicleDocument(sqlite3* db, std::string_view idTVO, std::string_view userId) {
+namespace {
+
+// What differs between the record documents: the record's query (bound with its identifier), its
+// root element, the fields computed for the root and the lists that follow it.
+struct RecordShape {
+    const char* sql;
+    const char* root;
+    std::function<void(XmlOut&, const Statement&)> computedFields;
+    std::function<void(XmlOut&, const Statement&)> lists;
+};
+
+std::string recordDocument(sqlite3* db, std::string_view id, std::string_view userId,
+                           const RecordShape& shape) {
     XmlOut out;
     out.open("document");
     out.endLine();
     std::string concession;
-    if (const auto id = positiveId(idTVO)) {
-        Statement record(db, "SELECT * FROM tVehicles WHERE idTVO = ?1");
-        record.bind(1, *id);
+    if (const auto key = positiveId(id)) {
+        Statement record(db, shape.sql);
+        record.bind(1, *key);
         if (record.step()) {
-            const long long idVO = record.integer(columnIndex(record, "idVO"));
             concession = record.text(columnIndex(record, "Concession")).value_or("");
-            Statement total(db, "SELECT TOTAL(MontantHT) FROM \"tVO - Frevo\" WHERE idVO = ?1");
-            total.bind(1, idVO);
-            total.step();
-
-            out.open("tVO");
+            out.open(shape.root);
             writeRowFields(out, record, kRecordNames);
-            // The total of the reconditioning costs, which the margins start from.
-            out.element("Frevo", documentAmount(total.text(0).value_or("0")));
-            out.close("tVO");
+            if (shape.computedFields)
+                shape.computedFields(out, record);
+            out.close(shape.root);
             out.endLine();
+            shape.lists(out, record);
+        }
+    }
+    writeEnvelope(out, db, userId, concession);
+    out.close("document");
+    out.endLine();
+    return out.windows1252();
+}
+
+} // namespace
+
+std::string vehicleDocument(sqlite3* db, std::string_view idTVO, std::string_view userId) {
+    auto idVO = [](const Statement& record) { return record.integer(columnIndex(record, "idVO")); };
+    const RecordShape shape{
+        "SELECT * FROM tVehicles WHERE idTVO = ?1", "tVO",
+        [&](XmlOut& out, const Statement& record) {
+            // The total of the reconditioning costs, which the margins start from.
+            Statement total(db, "SELECT TOTAL(MontantHT) FROM \"tVO - Frevo\" WHERE idVO = ?1");
+            total.bind(1, idVO(record));
+            total.step();
+            out.element("Frevo", documentAmount(total.text(0).value_or("0")));
+        },
+        [&](XmlOut& out, const Statement& record) {
             writeList(out, db,
                       "SELECT * FROM \"tVO - Frevo\" WHERE idVO = ?1 ORDER BY DateFrevo, idFrevo",
-                      idVO, "FrevoS", "Frevo");
+                      idVO(record), "FrevoS", "Frevo");
             writeList(out, db,
                       "SELECT NomImage, NumImage, DateImage FROM \"tVO - Liens Images\" "
                       "WHERE idVO = ?1 ORDER BY NumImage, idImage",
-                      idVO, "ImageS", "Image");
+                      idVO(record), "ImageS", "Image");
             writeList(out, db,
                       "SELECT DResaMax, Vendeur, Acheteur, Commentaire FROM tReservations "
                       "WHERE idVO = ?1 ORDER BY DResaMax, idResa",
-                      idVO, "ResaS", "Resa");
-        }
-    }
-    writeEnvelope(out, db, userId, concession);
-    return finish(out);
+                      idVO(record), "ResaS", "Resa");
+        }};
+    return recordDocument(db, idTVO, userId, shape);
 }
 
 std::string clientDocument(sqlite3* db, std::string_view idClient, std::string_view userId) {
-    XmlOut out;
-    out.open("document");
-    out.endLine();
-    std::string concession;
-    if (const auto id = positiveId(idClient)) {
-        Statement record(db, "SELECT * FROM tClients WHERE idClient = ?1");
-        record.bind(1, *id);
-        if (record.step()) {
-            concession = record.text(columnIndex(record, "Concession")).value_or("");
-            out.open("TVC");
-            writeRowFields(out, record);
-            out.close("TVC");
-            out.endLine();
+    const RecordShape shape{
+        "SELECT * FROM tClients WHERE idClient = ?1", "TVC", nullptr,
+        [&](XmlOut& out, const Statement& record) {
+            const long long id = record.integer(columnIndex(record, "idClient"));
             writeList(out, db,
                       "SELECT * FROM tActions WHERE idClient = ?1 "
                       "ORDER BY DateAction DESC, idAction DESC",
-                      *id, "TActS", "TAct");
+                      id, "TActS", "TAct");
             writeList(out, db, "SELECT * FROM TVehiclesOstrel WHERE idClient = ?1 ORDER BY idTVO",
-                      *id, "TVehS", "TVeh", kRecordNames);
-        }
-    }
-    writeEnvelope(out, db, userId, concession);
-    return finish(out);
+                      id, "TVehS", "TVeh", kRecordNames);
+        }};
+    return recordDocument(db, idClient, userId, shape);
 }

@@ -22,6 +22,12 @@ protected:
         XmlFind(cursor, root);
         return valueOf(cursor, name);
     }
+    // Each field of the root (or of an envelope element) against its expected text.
+    static void expectFields(const TXml& doc, const char* root,
+                             std::initializer_list<std::pair<const char*, const char*>> fields) {
+        for (const auto& [name, expected] : fields)
+            EXPECT_EQ(utf8(field(doc, root, name)), expected) << root << "/" << name;
+    }
     static std::vector<std::string> items(const TXml& doc, const char* container, const char* item,
                                           const char* child) {
         TXml cursor = doc;
@@ -39,17 +45,18 @@ protected:
 TEST_F(RecordDocuments, UsedVehicleHasItsFieldsKeysAndLists) {
     const TXml doc = vehicle("1001");
     EXPECT_EQ(session.lastWarning(), "");
-    EXPECT_EQ(field(doc, "tVO", "idtVO"), "1001");
-    EXPECT_EQ(field(doc, "tVO", "idVO"), "5001");
-    EXPECT_EQ(field(doc, "tVO", "TypeVO"), "1");
-    EXPECT_EQ(field(doc, "tVO", "Concession"), "BRESMAN");
-    EXPECT_EQ(field(doc, "tVO", "Site"), "CHARTRES");
-    EXPECT_EQ(field(doc, "tVO", "PrixVente"), "18900.00");
-    EXPECT_EQ(field(doc, "tVO", "MEC"), "10/09/2019");
-    EXPECT_EQ(field(doc, "tVO", "FlagPrepaCarrosserie"), "True");
-    EXPECT_EQ(field(doc, "tVO", "NomImage"), "B0005001-01");
-    // The total of the cost lines, which the margins start from.
-    EXPECT_EQ(field(doc, "tVO", "Frevo"), "1490.50");
+    // Frevo: the total of the cost lines, which the margins start from.
+    expectFields(doc, "tVO",
+                 {{"idtVO", "1001"},
+                  {"idVO", "5001"},
+                  {"TypeVO", "1"},
+                  {"Concession", "BRESMAN"},
+                  {"Site", "CHARTRES"},
+                  {"PrixVente", "18900.00"},
+                  {"MEC", "10/09/2019"},
+                  {"FlagPrepaCarrosserie", "True"},
+                  {"NomImage", "B0005001-01"},
+                  {"Frevo", "1490.50"}});
     // Line breaks and "&", "<" travel escaped.
     EXPECT_EQ(XmlUnescape(field(doc, "tVO", "Commentaires"), true),
               cp1252("Peinture d'origine, carnet à jour.\r\nLivraison prévue avec révision & "
@@ -67,12 +74,16 @@ TEST_F(RecordDocuments, UsedVehicleHasItsFieldsKeysAndLists) {
 
 TEST_F(RecordDocuments, EnvelopeNamesTheUserDatesAndGroups) {
     const TXml doc = vehicle("1001");
-    EXPECT_EQ(field(doc, "User", "UserConcession"), "BRESMAN");
-    EXPECT_EQ(field(doc, "User", "UserSite"), "CHARTRES;DREUX;EVREUX");
-    EXPECT_EQ(field(doc, "User", "Name_"), "MARTIN Sophie");
-    EXPECT_EQ(field(doc, "User", "US1"), "CHARTRES");
-    EXPECT_EQ(field(doc, "OptDates", "Opt_LimiteDateDeb"), "01/01/2024");
-    EXPECT_EQ(field(doc, "OptDates", "Opt_LimiteDateVerrouVNVO"), "30/06/2025");
+    expectFields(doc, "User",
+                 {{"UserConcession", "BRESMAN"},
+                  {"UserSite", "CHARTRES;DREUX;EVREUX"},
+                  {"Name_", "MARTIN Sophie"},
+                  {"US1", "CHARTRES"}});
+    expectFields(doc, "OptDates",
+                 {{"Opt_LimiteDateDeb", "01/01/2024"},
+                  {"Opt_LimiteDateDebFrevo", "01/01/2024"},
+                  {"Opt_LimiteDateDebOstrel", "01/01/2023"},
+                  {"Opt_LimiteDateVerrouVNVO", "30/06/2025"}});
     EXPECT_EQ(field(doc, "OptDates", "Now").size(), 10u);
     const auto groups = items(doc, "GNames", "GName", "none");
     TXml cursor = doc;
@@ -114,10 +125,12 @@ TEST_F(RecordDocuments, ListsComeAfterTheRootAndTheEnvelopeLast) {
 
 TEST_F(RecordDocuments, NewVehicleCarriesItsReservationAndAccountingFields) {
     const TXml doc = vehicle("1201");
-    EXPECT_EQ(field(doc, "tVO", "TypeVO"), "2");
-    EXPECT_EQ(field(doc, "tVO", "StatutVD"), "");
-    EXPECT_EQ(field(doc, "tVO", "DateLivraison"), "15/12/2026");
-    EXPECT_EQ(field(doc, "tVO", "MontantAcompte"), "2000.00");
+    expectFields(doc, "tVO",
+                 {{"TypeVO", "2"},
+                  {"StatutVD", ""},
+                  {"DateLivraison", "15/12/2026"},
+                  {"MontantAcompte", "2000.00"},
+                  {"DateEchTresorerie", "20/12/2026"}});
     EXPECT_FALSE(field(doc, "tVO", "DateEchReglement").empty());
     TXml resa = doc;
     XmlFind(resa, "ResaS");
@@ -128,8 +141,7 @@ TEST_F(RecordDocuments, NewVehicleCarriesItsReservationAndAccountingFields) {
 
 TEST_F(RecordDocuments, DemonstrationVehicleHasAStatus) {
     const TXml doc = vehicle("1101");
-    EXPECT_EQ(field(doc, "tVO", "TypeVO"), "2");
-    EXPECT_EQ(utf8(field(doc, "tVO", "StatutVD")), "En démonstration");
+    expectFields(doc, "tVO", {{"TypeVO", "2"}, {"StatutVD", "En démonstration"}});
 }
 
 TEST_F(RecordDocuments, NoRecordGivesTheEnvelopeAloneWithoutLogItems) {
@@ -149,9 +161,8 @@ TEST_F(RecordDocuments, NoRecordGivesTheEnvelopeAloneWithoutLogItems) {
 TEST_F(RecordDocuments, ClientHasActionsAndVehicles) {
     const TXml doc = client("2001");
     EXPECT_EQ(session.lastWarning(), "");
-    EXPECT_EQ(field(doc, "TVC", "idClient"), "2001");
-    EXPECT_EQ(field(doc, "TVC", "CliNom"), "DUPONT");
-    EXPECT_EQ(field(doc, "TVC", "Concession"), "BRESMAN");
+    expectFields(doc, "TVC",
+                 {{"idClient", "2001"}, {"CliNom", "DUPONT"}, {"Concession", "BRESMAN"}});
     EXPECT_FALSE(field(doc, "TVC", "Site").empty());
     EXPECT_FALSE(field(doc, "TVC", "idCom").empty());
     EXPECT_FALSE(field(doc, "TVC", "PAChoix1").empty());
@@ -174,8 +185,7 @@ TEST_F(RecordDocuments, ClientHasActionsAndVehicles) {
 TEST_F(RecordDocuments, LockedAndOtherDealershipRecordsAreThereAsStored) {
     // A vehicle delivered before the lock date of its dealership.
     const TXml locked = vehicle("1005");
-    EXPECT_EQ(field(locked, "tVO", "DateLivraison"), "12/03/2025");
-    EXPECT_EQ(field(locked, "tVO", "Site"), "CHARTRES");
+    expectFields(locked, "tVO", {{"DateLivraison", "12/03/2025"}, {"Site", "CHARTRES"}});
     // A record of the other dealership: the client compares its Concession with the user's.
     const TXml other = vehicle("1043");
     EXPECT_EQ(field(other, "tVO", "Concession"), "VALDELOIRE");

@@ -145,19 +145,27 @@ TEST_F(Statements, ExactSearchesAndDuplicateCounts) {
                      "VO_ID")
                   .size(),
               3u);
-    // Several clients share a surname, or a surname and a first name.
-    const int martins = count("tClients", "CliNom='MARTIN'");
-    EXPECT_GE(martins, 3);
-    EXPECT_EQ(column("select count(idClient) as cpt from tClients group by CliNom having "
-                     "(CliNom='MARTIN')",
-                     "cpt"),
-              (std::vector<std::string>{std::to_string(martins)}));
-    const int jeans = count("tClients", "CliNom='DUPONT' AND CliPrenom='Jean'");
-    EXPECT_GE(jeans, 2);
-    EXPECT_EQ(column("select count(idClient) as cpt from tClients group by CliNom, CliPrenom "
-                     "having (CliNom='DUPONT') and (CliPreNom='JEAN')",
-                     "cpt"),
-              (std::vector<std::string>{std::to_string(jeans)}));
+    // Several clients share a surname, a surname and a first name, a mobile or home number:
+    // each count statement counts them all.
+    const std::pair<std::string, std::string> counts[] = {
+        {"group by CliNom having (CliNom='MARTIN')", "CliNom='MARTIN'"},
+        {"group by CliNom, CliPrenom having (CliNom='DUPONT') and (CliPreNom='JEAN')",
+         "CliNom='DUPONT' AND CliPrenom='Jean'"},
+        {"group by CliMobile having (CliMobile='" +
+             column("SELECT CliMobile FROM tClients WHERE "
+                    "idClient=2017",
+                    "CliMobile")
+                 .front() +
+             "')",
+         "idClient IN (2002, 2017)"},
+    };
+    for (const auto& [grouping, same] : counts) {
+        const int expected = count("tClients", same);
+        EXPECT_GE(expected, 2) << same;
+        EXPECT_EQ(column("select count(idClient) as cpt from tClients " + grouping, "cpt"),
+                  (std::vector<std::string>{std::to_string(expected)}))
+            << grouping;
+    }
     // No client with that value: no row, so the count box reads nothing.
     TXml none = query("select count(idClient) as cpt from tClients group by CliTelDom having "
                       "(CliTelDom='0000000000')");
@@ -263,28 +271,34 @@ TEST_F(Statements, ListMaintenanceChangesTheListsDocument) {
         }
         return false;
     };
-    EXPECT_EQ(update("Insert into ListRubrics (RubricType, RubricIndex, RubricItem, RubricText) "
-                     "Values ('CliProfession', 0, '..' ,'INTERMITTENT')"),
-              "");
-    EXPECT_TRUE(listed("ParsS", "Pars", "text", "INTERMITTENT"));
-    EXPECT_EQ(update("Delete * From ListRubrics where RubricType='CliProfession' and "
-                     "RubricText='INTERMITTENT'"),
-              "");
-    EXPECT_FALSE(listed("ParsS", "Pars", "text", "INTERMITTENT"));
-
-    EXPECT_EQ(update("Insert into ListModels (VMarque, VModele) Values ('PEUGEOT', '408')"), "");
-    EXPECT_TRUE(listed("ModelsS", "Models", "vModel", "408"));
-    EXPECT_EQ(update("Delete * From ListModels where VMarque='PEUGEOT' and VModele='408'"), "");
-    EXPECT_FALSE(listed("ModelsS", "Models", "vModel", "408"));
-
-    EXPECT_EQ(update("Insert into ListVersions (VMarque, VModele, VVersion, VConcession) Values "
-                     "('VW', 'GOLF', 'BLACK EDITION', 'BRESMAN')"),
-              "");
-    EXPECT_TRUE(listed("VNVersionsS", "VNVersions", "vnVers", "BLACK EDITION"));
-    EXPECT_EQ(update("Delete * From ListVersions where VMarque='VW' and VModele='GOLF' and "
-                     "VVersion='BLACK EDITION' and VConcession='BRESMAN'"),
-              "");
-    EXPECT_FALSE(listed("VNVersionsS", "VNVersions", "vnVers", "BLACK EDITION"));
+    struct Maintenance {
+        const char* add;
+        const char* remove;
+        const char* container;
+        const char* item;
+        const char* child;
+        const char* value;
+    };
+    const Maintenance cases[] = {
+        {"Insert into ListRubrics (RubricType, RubricIndex, RubricItem, RubricText) Values "
+         "('CliProfession', 0, '..' ,'INTERMITTENT')",
+         "Delete * From ListRubrics where RubricType='CliProfession' and RubricText='INTERMITTENT'",
+         "ParsS", "Pars", "text", "INTERMITTENT"},
+        {"Insert into ListModels (VMarque, VModele) Values ('PEUGEOT', '408')",
+         "Delete * From ListModels where VMarque='PEUGEOT' and VModele='408'", "ModelsS", "Models",
+         "vModel", "408"},
+        {"Insert into ListVersions (VMarque, VModele, VVersion, VConcession) Values ('VW', "
+         "'GOLF', 'BLACK EDITION', 'BRESMAN')",
+         "Delete * From ListVersions where VMarque='VW' and VModele='GOLF' and VVersion='BLACK "
+         "EDITION' and VConcession='BRESMAN'",
+         "VNVersionsS", "VNVersions", "vnVers", "BLACK EDITION"},
+    };
+    for (const Maintenance& c : cases) {
+        EXPECT_EQ(update(c.add), "") << c.add;
+        EXPECT_TRUE(listed(c.container, c.item, c.child, c.value)) << c.value;
+        EXPECT_EQ(update(c.remove), "") << c.remove;
+        EXPECT_FALSE(listed(c.container, c.item, c.child, c.value)) << c.value;
+    }
 }
 
 TEST_F(Statements, RecordDeletionsAndTheSweep) {
@@ -308,14 +322,19 @@ TEST_F(Statements, RecordDeletionsAndTheSweep) {
 }
 
 TEST_F(Statements, PhotoNamesAndLinks) {
-    EXPECT_EQ(update("Update tVehicles set NomImage='B0005001-02' where idVO=5001"), "");
-    EXPECT_EQ(vehicleField("1001", "NomImage"), "B0005001-02");
+    // The default photo of the vehicle, as the photo page sets and clears it.
+    const std::pair<const char*, const char*> defaults[] = {
+        {"Update tVehicles set NomImage='B0005001-02' where idVO=5001", "B0005001-02"},
+        {"Update tVehicles set NomImage=NULL where idVO=5001", ""},
+    };
+    for (const auto& [statement, shown] : defaults) {
+        EXPECT_EQ(update(statement), "") << statement;
+        EXPECT_EQ(vehicleField("1001", "NomImage"), shown) << statement;
+    }
     EXPECT_EQ(update("Delete * From [tVO - Liens Images] where idVO=5001 and "
                      "NomImage='B0005001-03'"),
               "");
     EXPECT_EQ(count("[tVO - Liens Images]", "idVO=5001"), 2);
-    EXPECT_EQ(update("Update tVehicles set NomImage=NULL where idVO=5001"), "");
-    EXPECT_EQ(vehicleField("1001", "NomImage"), "");
     EXPECT_EQ(insert("INSERT INTO [tVO - Liens Images] (idImage, idVO, NumImage, NomImage, "
                      "DateImage) VALUES (:NewID, 5001, 4, 'B0005001-04', '2026-12-09 10:22:31')"),
               "");
