@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "demo-server/FoldedText.h"
 #include "demo-server/SeedData.h"
 
 namespace fs = std::filesystem;
@@ -12,6 +13,7 @@ DataStore::DataStore(const std::string& fileName)
     // WAL lets a crash of the demo lose nothing; the busy time-out covers other processes (the
     // sqlite3 shell of a curious developer).
     execScript(db_.get(), "PRAGMA journal_mode = WAL; PRAGMA busy_timeout = 2000;");
+    installFoldedText(db_.get());
 }
 
 OpenedStore openDemoDatabase(const std::string& dataFolder) {

@@ -412,4 +412,97 @@ TEST_F(Statements, DatabaseErrorsArriveAsFrenchLogItems) {
     EXPECT_NE(utf8(session.lastWarning()).find("SQLExecute absent"), std::string::npos);
 }
 
+// The statements the client composes, written exactly as it writes them (with their sample keys,
+// which may name no row): each is accepted and runs without a log item.
+TEST_F(Statements, TheClientsStatementFormsRunAsWritten) {
+    const char* changes[] = {
+        "Update tVehicles set PrixVente=1200.50,Commentaires='Peinture d''origine' where "
+        "(idVO=123)",
+        "Delete * From ListRubrics where RubricType='CliProfession' and RubricText='CHOMEUR'",
+        "Insert into ListRubrics (RubricType, RubricIndex, RubricItem, RubricText) Values "
+        "('CliProfession', 0, '..' ,'CHOMEUR')",
+        "Delete * From ListModels where VMarque='RENAULT' and VModele='CLIO'",
+        "Insert into ListModels (VMarque, VModele) Values ('RENAULT', 'CLIO')",
+        "Delete * From ListVersions where VMarque='VW' and VModele='GOLF' and VVersion='LIFE' and "
+        "VConcession='BRESMAN'",
+        "Insert into ListVersions (VMarque, VModele, VVersion, VConcession) Values ('VW', 'GOLF', "
+        "'LIFE', 'BRESMAN')",
+        "Delete * From [tVO - Liens Images] where idVO=1234",
+        "Delete * From [tVO - Frevo] where idVO=1234",
+        "Delete * From [tVehicles] where idVO=1234",
+        "Delete * From [tClients] where idClient=1234",
+        "DELETE * FROM tVehicles WHERE (((TypeVO)=2) AND ((Acheteur) Is Null) AND "
+        "((DateAnnulation) Is Not Null));",
+        "Update [tVO - Frevo] set MontantHT=150.00 where (idFrevo=7)",
+        "Delete * from [tVO - Frevo] where (idFrevo=7)",
+        "Update tActions set CommentaireAction='Rappel' where (idAction=7)",
+        "Delete * from tActions where (idAction=7)",
+        "Delete * From tVehiclesOstrel where idTVo=70002",
+        "Update tVehicles set NomImage='B0001234-03' where idVO=1234",
+        "Update tVehicles set NomImage=NULL where idVO=1234",
+        "Delete * From [tVO - Liens Images] where idVO=1234 and NomImage='B0001234-03'",
+    };
+    for (const char* statement : changes)
+        EXPECT_EQ(update(statement), "") << statement;
+
+    const char* inserts[] = {
+        "Insert into tVehicles (InfoMarque,PrixVente, idTVO, TypeVO, idVO, idOwner, Concession) "
+        "Values ('RENAULT',1200.50, :NewID, 1, :NewIDbis,42, 'GARAGE')",
+        "Insert into tClients (CliNom,CliPrenom, idClient, DateCreation, idOwner, Concession) "
+        "Values ('DUPONT','JEAN', :NewID, #03/15/2007#,42, 'GARAGE')",
+        "Insert into [tVO - Frevo] (DateFrevo,TypeFrevo, idVO, idFrevo ) Values "
+        "(#06/23/2009#,'interne', 5521, :NewID)",
+        "Insert into [tVO - Frevo] (DateFrevo, TypeFrevo, MontantHT, idVO, idFrevo ) Values "
+        "(#06/23/2009#,'fixe', 150.00, 5521, :NewID) ",
+        "Insert into tActions (DateAction,CommentaireAction, idClient, idAction ) Values "
+        "(#05/20/2010#,'Premier contact', 2001, :NewID)",
+        "Insert into TVehiclesOstrel (InfoMarque,InfoModele, idClient, idTVO, NVO, idOwner, "
+        "Concession) Values ('RENAULT','CLIO',2001, :NewID, :NewIDbis,42, 'GARAGE')",
+        "INSERT INTO [tVO - Liens Images] (idImage, idVO, NumImage, NomImage, DateImage) VALUES "
+        "(:NewID, 1234, 3, 'B0001234-03', '2008-05-14 10:22:31')",
+    };
+    for (const char* statement : inserts) {
+        EXPECT_EQ(insert(statement), "") << statement;
+        EXPECT_FALSE(newId().empty()) << statement;
+    }
+
+    const char* reads[] = {
+        "SELECT -1 AS TypeVO, idClient AS VO_ID, idClient AS VO_NO, CliMobile, [CliCP], "
+        "[CliVille], [CliAdresse1], [CliAdresse2], [CliNom], [CliPrenom], CliTelDom, Site AS "
+        "VO_SITE, Concession, idOwner FROM TClients Where (Concession='C1') and ((CliNom like "
+        "'%25DUP%25')) ORDER BY CliNom, CliPreNom, idClient desc",
+        "select count(idClient) as cpt from tClients group by CliNom having (CliNom='DUPONT')",
+        "select count(idClient) as cpt from tClients group by CliNom, CliPrenom having "
+        "(CliNom='DUPONT') and (CliPreNom='JEAN')",
+    };
+    for (const char* statement : reads) {
+        query(statement, 50);
+        EXPECT_EQ(session.lastWarning(), "") << statement;
+    }
+}
+
+// Texts compare as in the original database: without regard to case, accented letters included.
+TEST_F(Statements, TextsCompareWithoutRegardToCase) {
+    ASSERT_EQ(update("Update tClients set CliNom='LEFÈVRE', CliPrenom='Hélène' where "
+                     "(idClient=2003)"),
+              "");
+    const char* searches[] = {
+        "SELECT idClient FROM TClients WHERE (CliNom like '%25lefèvre%25')",
+        "SELECT idClient FROM TClients WHERE (CliNom = 'Lefèvre') and (CliPrenom = 'HÉLÈNE')",
+        "SELECT idClient FROM TClients WHERE (CliNom like 'LEF_VRE')",
+        "SELECT idClient FROM TClients WHERE (CliPrenom like 'h%25')",
+    };
+    for (const char* search : searches) {
+        const auto found = column(search, "idClient");
+        EXPECT_NE(std::find(found.begin(), found.end(), "2003"), found.end()) << search;
+    }
+    EXPECT_TRUE(
+        column("SELECT idClient FROM TClients WHERE (CliNom like 'LEFEVRE')", "idClient").empty());
+    EXPECT_EQ(column("select count(idClient) as cpt from tClients group by CliNom having "
+                     "(CliNom='lefèvre')",
+                     "cpt")
+                  .size(),
+              1u);
+}
+
 } // namespace
