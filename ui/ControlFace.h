@@ -24,6 +24,9 @@ public:
 
     virtual QWidget* widget() = 0;
     virtual QString name() const = 0;
+    // Kind code of the design: "T", "M", "N", "N2", "D", "L", "C", "LB", "LV", "B", "G", "P",
+    // "Label", "Image", "Shape".
+    virtual QString kindCode() const { return {}; }
 
     // Text as the logic reads and writes it. Multi-line edits use carriage return + line feed.
     // Setting a text fires the change event once when the text differs.
@@ -35,6 +38,7 @@ public:
 
     virtual bool isEnabled() const = 0;
     virtual void setEnabled(bool enabled) = 0;
+    // The control's own visibility flag, whether or not its window is shown.
     virtual bool isVisible() const = 0;
     virtual void setVisible(bool visible) = 0;
     virtual bool isReadOnly() const { return false; }
@@ -46,8 +50,13 @@ public:
     virtual void setColor(unsigned color) = 0;
     virtual unsigned fontColor() const = 0;
     virtual void setFontColor(unsigned color) = 0;
+    // Colours while the control is disabled; color::None (0xFFFFFFFF) keeps the usual ones.
+    virtual void setDisabledColors(unsigned, unsigned) {}
     virtual void setFontUnderline(bool) {}
     virtual void setFontPointSize(int) {}
+    // Tooltip text; a "short|long" hint shows its short part.
+    virtual QString hint() const { return {}; }
+    virtual void setHint(const QString&) {}
 
     // Position and size in pixels of the parent.
     virtual int left() const = 0;
@@ -77,6 +86,9 @@ public:
     virtual void setAutoComplete(bool) {}
     virtual void setAutoDropDown(bool) {}
     virtual void setSelectAllOnEnter(bool) {}
+    // Combo boxes: width of the drop-down list, 0 = the box's own width.
+    virtual int listWidth() const { return 0; }
+    virtual void setListWidth(int) {}
 
     // Events. A slot that is set is a handler of the form's own: binding attaches the window's
     // generic handlers only to free slots. A key-press handler may replace the character or set it

@@ -2,8 +2,7 @@
 
 #include <QFont>
 
-void installFontSubstitutes()
-{
+void installFontSubstitutes() {
     QFont::insertSubstitution("Comic Sans MS", "Comic Neue");
     QFont::insertSubstitution("MS Sans Serif", "DejaVu Sans");
 }

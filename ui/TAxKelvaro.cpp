@@ -3,18 +3,35 @@
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
-#include <QTabWidget>
 #include <QTimer>
 
 #include "app/SingleInstance.h"
+#include "ui/Colors.h"
+#include "ui/PictureList.h"
+#include "ui/Pictures.h"
+#include "ui/controls/PageControl.h"
+#include "ui/controls/Panel.h"
+#include "ui/controls/PictureBox.h"
+#include "ui/grid/DataGrid.h"
+#include "ui/layout/ControlSpec.h"
+#include "ui/layout/GridColumns.h"
+
+namespace {
+constexpr const char* kSheetNames[] = {"Sheet01", "Sheet02", "Sheet03", "Sheet04", "Sheet05",
+                                       "Sheet06", "Sheet07", "Sheet08", "Sheet09"};
+// Font heights of the design, in pixels.
+constexpr int kWindowFont = 11;
+constexpr int kPagesFont = 12;
+constexpr int kSearchPanelBevel = 7;
+} // namespace
 
 TAxKelvaro::TAxKelvaro(QWidget* parent)
     : QWidget(parent)
     , IdHTTP1(std::make_unique<RequestClient>(true))
-    , IdHTTP2(std::make_unique<RequestClient>(false))
-{
+    , IdHTTP2(std::make_unique<RequestClient>(false)) {
     setObjectName("AxKelvaro");
     buildLayout();
+    bindDesignedHandlers();
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(250);
@@ -23,90 +40,69 @@ TAxKelvaro::TAxKelvaro(QWidget* parent)
     Timer1->start();
 }
 
-TAxKelvaro::~TAxKelvaro()
-{
+TAxKelvaro::~TAxKelvaro() {
     ActiveFormDestroy();
 }
 
-bool TAxKelvaro::event(QEvent* event)
-{
+bool TAxKelvaro::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate)
         ActiveFormActivate();
     return QWidget::event(event);
 }
 
-void TAxKelvaro::buildLayout()
-{
+void TAxKelvaro::buildLayout() {
     setWindowTitle("Kelvaro ");
     setFixedSize(825, 596);
+    setWindowIcon(pictures::windowIcon());
+    QPalette back = palette();
+    back.setColor(QPalette::Window, toQColor(color::ButtonFace));
+    setPalette(back);
+    QFont font(QStringLiteral("Comic Sans MS"));
+    font.setPixelSize(kWindowFont);
+    setFont(font);
 
-    auto label = [this](const char* name, int x, int y, bool visible) {
-        auto* l = new QLabel(this);
-        l->setObjectName(name);
-        l->move(x, y);
-        l->setVisible(visible);
-        return l;
-    };
-    auto page = [](const char* name) {
-        auto* w = new QWidget;
-        w->setObjectName(name);
-        return w;
-    };
+    ImageList = new PictureList(this);
+    ImageList->setObjectName("ImageList");
 
-    Tabs = new QTabWidget(this);
-    Tabs->setObjectName("Tabs");
-    Tabs->setGeometry(0, 56, 825, 513);
+    // The page control first: the command buttons of the top strip lie over its tabs.
+    auto* pages = new PageControl(this);
+    pages->setObjectName("Tabs");
+    pages->setGeometry(0, 56, 825, 513);
+    QFont pagesFont = font;
+    pagesFont.setPixelSize(kPagesFont);
+    pages->setFont(pagesFont);
+    Tabs = pages;
     QWidget** sheets[] = {&Sheet01, &Sheet02, &Sheet03, &Sheet04, &Sheet05,
                           &Sheet06, &Sheet07, &Sheet08, &Sheet09};
-    const char* names[] = {"Sheet01", "Sheet02", "Sheet03", "Sheet04", "Sheet05",
-                           "Sheet06", "Sheet07", "Sheet08", "Sheet09"};
     for (int i = 0; i < 9; ++i) {
-        *sheets[i] = page(names[i]);
-        Tabs->addTab(*sheets[i], names[i]);
+        auto* sheet = new QWidget;
+        sheet->setObjectName(kSheetNames[i]);
+        *sheets[i] = sheet;
+        pages->addTab(sheet, QString::fromLatin1(kSheetNames[i]));
     }
+    pages->setCurrentIndex(0);
 
-    Shape1 = new QFrame(Sheet01);
-    Shape1->setObjectName("Shape1");
-    Shape1->resize(27, 25);
-    Shape1->setFrameShape(QFrame::Box);
-    Shape1->hide();
+    buildControls(*this, this, windowLayout());
+    buildControls(*this, Sheet01, sheet01Layout());
+    buildControls(*this, Sheet02, sheet02Layout());
+    buildControls(*this, Sheet03, sheet03Layout());
+    buildControls(*this, PanelCompta, panelComptaLayout());
+    buildControls(*this, Sheet04, sheet04Layout());
+    buildControls(*this, Sheet05, sheet05Layout());
+    buildControls(*this, Sheet06, sheet06Layout());
+    buildControls(*this, Sheet07, sheet07Layout());
+    buildControls(*this, Sheet08, sheet08Layout());
+    buildControls(*this, Sheet09, sheet09Layout());
+    buildControls(*this, this, overlayLayout());
+    static_cast<Panel*>(Panel1)->setBevel(kSearchPanelBevel);
+    static_cast<Panel*>(PanelSplash)->setBevel(1);
+    buildControls(*this, Panel1, searchPanelLayout());
+    buildControls(*this, PanelSplash, splashLayout());
 
-    LbInfoTimer = label("LbInfoTimer", 557, 576, false);
-    LbHttpRoot = label("LbHttpRoot", 630, 576, false);
-    LbBaseHRef = label("LbBaseHRef", 630, 592, false);
-    LbVersion = label("LbVersion", 630, 608, true);
-    LbIdTVO = label("LbIdTVO", 630, 624, true);
-    LbIDCustomer = label("LbIDCustomer", 734, 624, true);
-    LbDebugInfo3 = label("LbDebugInfo3", 0, 576, false);
-    LbDebugInfo2 = label("LbDebugInfo2", 0, 592, false);
-    LbDebugInfo1 = label("LbDebugInfo1", 0, 608, false);
-    LbDebugInfo0 = label("LbDebugInfo0", 0, 624, true);
-    LbDebugInfo0->setStyleSheet("color: red");
-
-    PanelWarning = new QFrame(this);
-    PanelWarning->setObjectName("PanelWarning");
-    PanelWarning->setGeometry(0, 0, 825, 81);
-    PanelWarning->setStyleSheet("background: red");
-    PanelWarning->hide();
-
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName("Panel1");
-    Panel1->setGeometry(66, 624, 681, 521);
-    Panel1->hide();
-
-    PanelSplash = new QFrame(this);
-    PanelSplash->setObjectName("PanelSplash");
-    PanelSplash->setGeometry(16, 16, 793, 545);
-    PanelSplash->setAutoFillBackground(true);
-    LbSplash = new QLabel(PanelSplash);
-    LbSplash->setObjectName("LbSplash");
-    LbSplash->move(24, 136);
-    ImageSplash = new QLabel(PanelSplash);
-    ImageSplash->setObjectName("ImageSplash");
-    ImageSplash->setGeometry(24, 48, 545, 81);
-    LbConcession = new QLabel("NomConcession", PanelSplash);
-    LbConcession->setObjectName("LbConcession");
-    LbConcession->setGeometry(16, 10, 662, 130);
-    LbConcession->hide();
-    PanelSplash->hide();
+    static_cast<PictureBox*>(ImageSplash)->setPicture(pictures::splashPicture());
+    ImageNoPhoto->setPicture(pictures::noPhoto());
+    setUpFrevoGrid(*ngFrevo, ImageList);
+    setUpActionGrid(*ngAction, ImageList);
+    setUpVehicleGrid(*ngVehicles, ImageList);
+    setUpSearchGrid(*ngSearch, ImageList);
 }

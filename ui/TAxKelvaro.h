@@ -9,15 +9,21 @@
 #include <QWidget>
 
 #include "server/RequestClient.h"
+#include "ui/WindowControls.h"
 
+class ControlFace;
+class ListView;
 class QFrame;
 class QLabel;
 class QTabWidget;
 class QTimer;
+struct CellFormat;
+struct KeyState;
 
 // The main window. It owns every state of the record shown and every operation of the program;
-// its methods are defined in the folder of their subsystem (app/, server/, view/, ...).
-class TAxKelvaro : public QWidget {
+// its methods are defined in the folder of their subsystem (app/, server/, view/, ...). The
+// designed controls are the members of WindowControls.
+class TAxKelvaro : public QWidget, public WindowControls {
     Q_OBJECT
 public:
     explicit TAxKelvaro(QWidget* parent = nullptr);
@@ -63,10 +69,188 @@ public:
 
     // ---- Record view (view/) ----
     void UpdateView(bool reloadDescriptions);
+    // Page control: a page change asked by the user, then the page changed.
+    void TabsChanging(bool& allowChange);
+    void TabsChange();
+    void JvXPBtnActualizeClick();
+
+    // ---- Editing and saving (editing/) ----
+    // Record buttons
+    void JvXPBtnSaveClick();
+    void JvXPBtnNewVOClick();
+    void JvXPBtnSupprClick();
+    void JvXPBtnSweepClick();
+    // Keyboard of combo boxes
+    void CBoxKeyDown(ControlFace& sender, int& key, KeyState state);
+    // Date checks when a date picker is left
+    void cDateEntreeExit(ControlFace& sender);
+    void cMECExit(ControlFace& sender);
+    void cDateValidationGarantieExit(ControlFace& sender);
+    void cDateOrdreExit(ControlFace& sender);
+    void cDateDisponibiliteExit(ControlFace& sender);
+    void cDateLivraisonExit(ControlFace& sender);
+    void cDatePresFinancementExit(ControlFace& sender);
+    void cDatePaiementExit(ControlFace& sender);
+    void cVDMECExit(ControlFace& sender);
+    void cVNMECExit(ControlFace& sender);
+    void cVNDateOrdreExit(ControlFace& sender);
+    void cVNDateLivrMaxiExit(ControlFace& sender);
+    void cVNDateDisponibiliteExit(ControlFace& sender);
+    void cVNDateLivraisonExit(ControlFace& sender);
+    void cVNDatePresFinancementExit(ControlFace& sender);
+    void cVNDatePaiementExit(ControlFace& sender);
+    void cVNDateAnnulationExit(ControlFace& sender);
+    void aCliDateNaissanceExit(ControlFace& sender);
+    void vDateOrdreExit(ControlFace& sender);
+    void vMECExit(ControlFace& sender);
+    void vDateLastSAVExit(ControlFace& sender);
+    void vDateNextSAVExit(ControlFace& sender);
+    void vDateFinGarantieExit(ControlFace& sender);
+    void vDateFinFinancementExit(ControlFace& sender);
+    // Key filters
+    void cImmatriculationKeyPress(ControlFace& sender, QChar& key);
+    void cVDImmatriculationKeyPress(ControlFace& sender, QChar& key);
+    void cVNImmatriculationKeyPress(ControlFace& sender, QChar& key);
+    void vImmatriculationKeyPress(ControlFace& sender, QChar& key);
+    void aCliNomKeyPress(ControlFace& sender, QChar& key);
+    void aCliPrenomKeyPress(ControlFace& sender, QChar& key);
+    void aCliAdresse1KeyPress(ControlFace& sender, QChar& key);
+    void aCliAdresse2KeyPress(ControlFace& sender, QChar& key);
+    void aCliVilleKeyPress(ControlFace& sender, QChar& key);
+    void aCliMobileKeyPress(ControlFace& sender, QChar& key);
+    void aCliTelDomKeyPress(ControlFace& sender, QChar& key);
+    void aCliTelBurKeyPress(ControlFace& sender, QChar& key);
+    void vInfoVersionKeyPress(ControlFace& sender, QChar& key);
+    void vInfoTypeVersionKeyPress(ControlFace& sender, QChar& key);
+    // Field changes that refresh the header or arm a duplicate count
+    void cDateEntreeChange(ControlFace& sender);
+    void aCliCiviliteChange(ControlFace& sender);
+    void aCliNomChange(ControlFace& sender);
+    void aCliPrenomChange(ControlFace& sender);
+    void aCliEmailChange(ControlFace& sender);
+    void aCliMobileChange(ControlFace& sender);
+    void aCliTelDomChange(ControlFace& sender);
+    void aCliNomDblClick(ControlFace& sender);
+    void aCliPrenomDblClick(ControlFace& sender);
+    void aCliMobileDblClick(ControlFace& sender);
+    void aCliTelDomDblClick(ControlFace& sender);
+    // Make, model, version and site cascades
+    void cNVOChange(ControlFace& sender);
+    void cInfoMarqueChange(ControlFace& sender);
+    void cInfoModeleChange(ControlFace& sender);
+    void cInfoVesionChange(ControlFace& sender);
+    void cCVKMSChange(ControlFace& sender);
+    void cInfoCouleurChange(ControlFace& sender);
+    void cSiteChange(ControlFace& sender);
+    void cVDInfoMarqueChange(ControlFace& sender);
+    void cVDInfoModeleChange(ControlFace& sender);
+    void cVDInfoTypeVersionChange(ControlFace& sender);
+    void cVNInfoMarqueChange(ControlFace& sender);
+    void cVNInfoModeleChange(ControlFace& sender);
+    void cVNInfoTypeVersionChange(ControlFace& sender);
+    void cVNInfoVersionChange(ControlFace& sender);
+    void aSiteChange(ControlFace& sender);
+    void vInfoMarqueChange(ControlFace& sender);
+    void vInfoModeleChange(ControlFace& sender);
+    void cPAPAMarque1Change(ControlFace& sender);
+    void cPAPAMarque2Change(ControlFace& sender);
+    // Prices, VAT, margins and purchase dates
+    void cPrixVenteChange(ControlFace& sender);
+    void cPrixRepriseChange(ControlFace& sender);
+    void cTPVOChange(ControlFace& sender);
+    void cPrixGarantieChange(ControlFace& sender);
+    void cModeTVAChange(ControlFace& sender);
+    void cVNMECChange(ControlFace& sender);
+    void cVNDateDeclareLivreChange(ControlFace& sender);
+    void cVNMontantAchatChange(ControlFace& sender);
+    void cVNDateOrdreChange(ControlFace& sender);
+    void cVNDestinationChange(ControlFace& sender);
+    void cVNDateDisponibiliteChange(ControlFace& sender);
+    void cVNDateLivraisonChange(ControlFace& sender);
+    void cVNTypeFinancementChange(ControlFace& sender);
+    void cVNTypeFinancementDelaiChange(ControlFace& sender);
+    void cVNDateAchatChange(ControlFace& sender);
+    void cVNDateEcheanceChange(ControlFace& sender);
+    void cVNSituationAchatChange(ControlFace& sender);
+
+    // ---- Sub-record grids (grids/) ----
+    // Reconditioning costs
+    void ngFrevoEdit(int column, int row, const QString& text);
+    void ngFrevoEditAccept(int column, int row, const QString& text, bool& accept);
+    void ngFrevoAfterEdit(int column, int row);
+    void ngFrevoChange(int column, int row);
+    void ngFrevoBeforeSelect(int column, int row, bool& accept);
+    void ngFrevoCellClick(int column, int row);
+    void ngFrevoCellFormating(int column, int row, CellFormat& format);
+    // Follow-up actions
+    void ngActionEdit(int column, int row, const QString& text);
+    void ngActionEditAccept(int column, int row, const QString& text, bool& accept);
+    void ngActionAfterEdit(int column, int row);
+    void ngActionChange(int column, int row);
+    void ngActionBeforeSelect(int column, int row, bool& accept);
+    void ngActionCellClick(int column, int row);
+    void ngActionKeyPress(ControlFace& sender, QChar& key);
+    void ngActionCellFormating(int column, int row, CellFormat& format);
+    void JvXPBtnNewActionClick();
+    // Client vehicles
+    void ngVehiclesBeforeSelect(int column, int row, bool& accept);
+    void ngVehiclesSelectCell(int column, int row);
+    void ngVehiclesCellClick(int column, int row);
+    void JvXPBtnNewVehicleClick();
+    // Options lists and new-vehicle dates
+    void czVDOptionsClick();
+    void czVNOptionsClick();
+    void cVDInfoOptionsEnter(ControlFace& sender);
+    void cVDInfoOptionsExit(ControlFace& sender);
+    void cVNInfoOptionsEnter(ControlFace& sender);
+    void cVNInfoOptionsExit(ControlFace& sender);
+    void cDestinationChange(ControlFace& sender);
+    void cVNStatutVNChange(ControlFace& sender);
+    void cVNDateCdeVWChange(ControlFace& sender);
+    void cVNDateFabricationChange(ControlFace& sender);
+    void cVNDateFactureChange(ControlFace& sender);
+    void cVNDateDebutGarantieChange(ControlFace& sender);
 
     // ---- Search and duplicates (search/) ----
     void HttpGetSearchInfo(int extraRows);
     void HttpGetDblInfo();
+    void JvXPBtnSearchClick();
+    void TSLbNVOClick();
+    void TSLbImmatClick();
+    void TSLbClientClick();
+    void TSLbTelephoneClick();
+    void TSLbMobileClick();
+    void TSVClick();
+    void LbSearchClick();
+    void ncbSearchChange(ControlFace& sender);
+    void ncbSiteChange(ControlFace& sender);
+    void ncbTypeVOChange(ControlFace& sender);
+    void JvXPBtnSearchPlusClick();
+    void ngSearchCellClick(int column, int row);
+    void ngSearchMouseMove(int x, int y);
+    void ngSearchCellFormating(int column, int row, CellFormat& format);
+    void JvXPNextClick();
+    void JvXPPrevClick();
+    void DblNomClick();
+    void DblIdentClick();
+    void DblMobileClick();
+    void DblTelDomClick();
+
+    // ---- Photos (photos/) ----
+    void czCmdSelPathListImageClick();
+    void czCmdRefreshListImageClick();
+    void czCmdAssociateImageClick();
+    void czCmdAssociateImageBlurClick();
+    void czCmdDeleteImageVOClick();
+    void czCmdDefaultImageVOClick();
+    void cListImageSourceSelectItem(ListView& sender, int item, bool selected);
+    void cListImageVOSelectItem(ListView& sender, int item, bool selected);
+
+    // ---- Documents and messages (documents/) ----
+    void JvXPBtnPrintClick();
+    void czFeuilleMargeClick();
+    void JvXPBtnSMSClick();
+    void LbPanelComptaClick();
 
     // ---- Start parameters and shell state ----
     QString SettingsPath;
@@ -134,6 +318,8 @@ protected:
 
 private:
     void buildLayout();
+    // Connects the handlers of the design to their controls' event slots.
+    void bindDesignedHandlers();
     void firstLoad();
     void flushWork();
     void configureProxy();

@@ -1,0 +1,25 @@
+#include "ui/controls/LengthLimit.h"
+
+#include <QKeyEvent>
+
+LengthLimit::LengthLimit(QObject* parent)
+    : QValidator(parent) {}
+
+void LengthLimit::setPattern(const QString& pattern) {
+    if (!pattern_)
+        pattern_ = new QRegularExpressionValidator(this);
+    pattern_->setRegularExpression(QRegularExpression(pattern));
+}
+
+QValidator::State LengthLimit::validate(QString& input, int& pos) const {
+    if (maximum_ > 0 && input.size() > maximum_)
+        return Invalid;
+    return pattern_ ? pattern_->validate(input, pos) : Acceptable;
+}
+
+bool LengthLimit::roomFor(const QKeyEvent& key, const QString& text, int selected) const {
+    const QString typed = key.text();
+    if (maximum_ == 0 || typed.isEmpty() || !typed.front().isPrint())
+        return true;
+    return text.size() - selected + typed.size() <= maximum_;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QLabel>
+
+#include "ui/controls/Control.h"
+
+// A label; it becomes opaque once it is given a background colour, and reports clicks.
+class TextLabel : public Control<QLabel> {
+public:
+    explicit TextLabel(QWidget* parent = nullptr);
+
+    QString kindCode() const override { return QStringLiteral("Label"); }
+    QString text() const override { return QLabel::text(); }
+    void setText(const QString& text) override;
+
+protected:
+    bool fillsBackground() const override { return true; }
+};
