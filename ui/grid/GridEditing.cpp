@@ -144,10 +144,14 @@ void DataGrid::closeEditor() {
     editor_ = nullptr;
     if (!editor)
         return;
+    // The focus comes back to the grid unless the user took it elsewhere.
+    const QWidget* focused = QApplication::focusWidget();
+    const bool hadFocus = focused && (focused == editor || editor->isAncestorOf(focused));
     editor->removeEventFilter(this);
     editor->hide();
     editor->deleteLater();
-    setFocus(Qt::OtherFocusReason);
+    if (hadFocus)
+        setFocus(Qt::OtherFocusReason);
     viewport()->update();
 }
 

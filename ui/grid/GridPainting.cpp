@@ -52,10 +52,9 @@ CellFormat DataGrid::formatOf(int column, int row) const {
     if (format.fontColor == color::None)
         format.fontColor = c.fontColor;
     const bool rowSelected = row == selectedRow_;
-    format.selected =
-        rowSelected && (style_.wholeRowSelect || style_.cards ? true : column == selectedColumn_);
-    if (style_.cards)
-        format.selected = rowSelected && column == selectedColumn_;
+    // A table that selects whole rows selects every cell of the row; cards select one cell.
+    const bool wholeRow = style_.wholeRowSelect && !style_.cards;
+    format.selected = rowSelected && (wholeRow || column == selectedColumn_);
     if (format.selected && !style_.cards) {
         const bool focused = hasFocus() || isEditing();
         if (focused || !style_.hideSelectionWithoutFocus) {

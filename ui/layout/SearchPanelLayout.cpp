@@ -1,12 +1,5 @@
 // The search panel Panel1: search-type selectors, filters, searched text and the result grid.
-#include "ui/Pictures.h"
-#include "ui/TAxKelvaro.h"
-#include "ui/controls/ComboBox.h"
-#include "ui/controls/MemoEdit.h"
-#include "ui/controls/PictureButton.h"
-#include "ui/controls/TextLabel.h"
-#include "ui/grid/DataGrid.h"
-#include "ui/layout/ControlSpec.h"
+#include "ui/layout/LayoutTable.h"
 
 namespace {
 using K = Kind;

@@ -1,17 +1,6 @@
 // Page Sheet01: the used vehicle. Columns at x 100 (second fields at 244), 494, 606 and 710,
 // rows 22 pixels apart.
-#include "ui/Pictures.h"
-#include "ui/TAxKelvaro.h"
-#include "ui/controls/ComboBox.h"
-#include "ui/controls/DatePicker.h"
-#include "ui/controls/MemoEdit.h"
-#include "ui/controls/NumberEdit.h"
-#include "ui/controls/PictureButton.h"
-#include "ui/controls/ShapeFrame.h"
-#include "ui/controls/TextEdit.h"
-#include "ui/controls/TextLabel.h"
-#include "ui/layout/ControlSpec.h"
-#include "ui/layout/DateColors.h"
+#include "ui/layout/LayoutTable.h"
 
 namespace {
 using K = Kind;

@@ -1,16 +1,6 @@
 // Page Sheet02: the demonstration vehicle. Fields at x 100 (second fields at 215 and 244), prices
 // at x 494.
-#include "ui/Pictures.h"
-#include "ui/TAxKelvaro.h"
-#include "ui/controls/ComboBox.h"
-#include "ui/controls/DatePicker.h"
-#include "ui/controls/ListBox.h"
-#include "ui/controls/MemoEdit.h"
-#include "ui/controls/NumberEdit.h"
-#include "ui/controls/PictureButton.h"
-#include "ui/controls/TextEdit.h"
-#include "ui/layout/ControlSpec.h"
-#include "ui/layout/DateColors.h"
+#include "ui/layout/LayoutTable.h"
 
 namespace {
 using K = Kind;

@@ -1,18 +1,6 @@
 // Page Sheet03: the new vehicle. Fields at x 100 (second fields at 215, 244 and 276), x 492 and
 // x 596 to 700; the accounting panel PanelCompta at the lower right.
-#include "ui/Pictures.h"
-#include "ui/TAxKelvaro.h"
-#include "ui/controls/ComboBox.h"
-#include "ui/controls/DatePicker.h"
-#include "ui/controls/ListBox.h"
-#include "ui/controls/MemoEdit.h"
-#include "ui/controls/NumberEdit.h"
-#include "ui/controls/Panel.h"
-#include "ui/controls/PictureButton.h"
-#include "ui/controls/TextEdit.h"
-#include "ui/controls/TextLabel.h"
-#include "ui/layout/ControlSpec.h"
-#include "ui/layout/DateColors.h"
+#include "ui/layout/LayoutTable.h"
 
 namespace {
 using K = Kind;

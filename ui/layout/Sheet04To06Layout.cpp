@@ -1,16 +1,5 @@
 // Pages Sheet04 (equipment lists), Sheet05 (reconditioning costs) and Sheet06 (photos).
-#include "ui/Pictures.h"
-#include "ui/TAxKelvaro.h"
-#include "ui/controls/ListBox.h"
-#include "ui/controls/ListView.h"
-#include "ui/controls/MemoEdit.h"
-#include "ui/controls/NumberEdit.h"
-#include "ui/controls/PictureBox.h"
-#include "ui/controls/PictureButton.h"
-#include "ui/controls/TextEdit.h"
-#include "ui/controls/TextLabel.h"
-#include "ui/grid/DataGrid.h"
-#include "ui/layout/ControlSpec.h"
+#include "ui/layout/LayoutTable.h"
 
 namespace {
 using K = Kind;

@@ -1,16 +1,6 @@
 // Page Sheet07: the client, with the follow-up actions grid below the fields. Fields at x 100
 // and x 492.
-#include "ui/Pictures.h"
-#include "ui/TAxKelvaro.h"
-#include "ui/controls/ComboBox.h"
-#include "ui/controls/DatePicker.h"
-#include "ui/controls/MemoEdit.h"
-#include "ui/controls/NumberEdit.h"
-#include "ui/controls/PictureButton.h"
-#include "ui/controls/TextEdit.h"
-#include "ui/grid/DataGrid.h"
-#include "ui/layout/ControlSpec.h"
-#include "ui/layout/DateColors.h"
+#include "ui/layout/LayoutTable.h"
 
 namespace {
 using K = Kind;

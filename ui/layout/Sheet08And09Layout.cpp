@@ -1,18 +1,6 @@
 // Pages Sheet08 (client vehicles: the grid on the left, the selected vehicle's fields at x 495
 // and 670) and Sheet09 (purchase plan).
-#include "ui/Pictures.h"
-#include "ui/TAxKelvaro.h"
-#include "ui/controls/ComboBox.h"
-#include "ui/controls/DatePicker.h"
-#include "ui/controls/ListBox.h"
-#include "ui/controls/MemoEdit.h"
-#include "ui/controls/NumberEdit.h"
-#include "ui/controls/PictureButton.h"
-#include "ui/controls/TextEdit.h"
-#include "ui/controls/TextLabel.h"
-#include "ui/grid/DataGrid.h"
-#include "ui/layout/ControlSpec.h"
-#include "ui/layout/DateColors.h"
+#include "ui/layout/LayoutTable.h"
 
 namespace {
 using K = Kind;

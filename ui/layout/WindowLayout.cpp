@@ -1,11 +1,5 @@
 // The window's own controls: the top strip, the bottom strip and the overlay panels.
-#include "ui/Pictures.h"
-#include "ui/TAxKelvaro.h"
-#include "ui/controls/Panel.h"
-#include "ui/controls/PictureButton.h"
-#include "ui/controls/TextEdit.h"
-#include "ui/controls/TextLabel.h"
-#include "ui/layout/ControlSpec.h"
+#include "ui/layout/LayoutTable.h"
 
 namespace {
 using K = Kind;
