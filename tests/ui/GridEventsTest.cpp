@@ -169,6 +169,19 @@ TEST_F(GridEvents, MovingAwayCommitsTheEditFirst) {
     EXPECT_EQ(grid_->selectedRow(), 1);
 }
 
+TEST_F(GridEvents, LeavingTheGridCommitsTheEditAndKeepsTheFocusWhereTheUserPutIt) {
+    auto* other = new QLineEdit(&window_);
+    other->move(0, 280);
+    other->show();
+    grid_->selectCell(1, 0);
+    QTest::keyClick(grid_, Qt::Key_K);
+    ASSERT_TRUE(grid_->cellEditor()->hasFocus());
+    other->setFocus();
+    EXPECT_EQ(events_, (Events{"edit 1,0 k", "accept 1,0 k", "change 1,0", "after 1,0"}));
+    EXPECT_FALSE(grid_->isEditing());
+    EXPECT_TRUE(other->hasFocus());
+}
+
 TEST_F(GridEvents, TabMovesToTheNextCellWhenTheGridTakesTheKeys) {
     GridStyle style = grid_->style();
     style.wantKeys = true;
