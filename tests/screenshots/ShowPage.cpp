@@ -19,36 +19,33 @@
 
 namespace {
 
-void fillRow(DataGrid& grid, const QStringList& cells)
-{
+void fillRow(DataGrid& grid, const QStringList& cells) {
     const int row = grid.addRow();
     for (int c = 0; c < cells.size() && c < grid.columnCount(); ++c)
         grid.setCell(c, row, cells[c]);
 }
 
-void fillSamples(TAxKelvaro& w)
-{
+void fillSamples(TAxKelvaro& w) {
     fillRow(*w.ngFrevo, {"0", "1204", "12/03/2009", "Pneus AV", "6150", "Garage Martin", "F2231",
                          "externe", "240.50"});
-    fillRow(*w.ngFrevo, {"2", "1205", "18/03/2009", "Vidange", "", "Atelier", "", "interne",
-                         "85"});
+    fillRow(*w.ngFrevo, {"2", "1205", "18/03/2009", "Vidange", "", "Atelier", "", "interne", "85"});
     fillRow(*w.ngFrevo, {"1", "", "23/06/2009", "", "", "", "", "interne", "0"});
     for (int c = 1; c < w.ngFrevo->columnCount(); ++c)
         w.ngFrevo->setColumnCaption(c, w.ngFrevo->column(c).name);
     fillRow(*w.ngAction, {"0", "311", "20/05/2010", "DUPONT Paul", "Appel", "Relance entretien",
                           "Client intéressé par un véhicule plus récent, rappeler après l'été.",
                           "01/09/2010", "DUPONT Paul", "Proposition", "Haute"});
-    fillRow(*w.ngAction, {"2", "298", "02/03/2010", "MARTIN Anne", "Visite", "Essai",
-                          "Essai d'un break diesel.", "15/03/2010", "MARTIN Anne", "Suivi",
-                          "Normale"});
+    fillRow(*w.ngAction,
+            {"2", "298", "02/03/2010", "MARTIN Anne", "Visite", "Essai", "Essai d'un break diesel.",
+             "15/03/2010", "MARTIN Anne", "Suivi", "Normale"});
     w.ngAction->selectCell(3, 0);
     fillRow(*w.ngVehicles, {"0", "5521", "AB-123-CD", "Peugeot 308 SW", ""});
     fillRow(*w.ngVehicles, {"0", "5522", "EF-456-GH", "Renault Clio", ""});
     w.ngVehicles->selectCell(2, 0);
-    fillRow(*w.ngSearch, {"5521", "4", "VO-Bx-1234", "12/03/2009", "AB-123-CD", "Peugeot 308",
-                          "DUPONT PAUL"});
-    fillRow(*w.ngSearch, {"5522", "3", "VO-Ev-1240", "15/03/2009", "EF-456-GH", "Renault Clio",
-                          "MARTIN ANNE"});
+    fillRow(*w.ngSearch,
+            {"5521", "4", "VO-Bx-1234", "12/03/2009", "AB-123-CD", "Peugeot 308", "DUPONT PAUL"});
+    fillRow(*w.ngSearch,
+            {"5522", "3", "VO-Ev-1240", "15/03/2009", "EF-456-GH", "Renault Clio", "MARTIN ANNE"});
     fillRow(*w.ngSearch, {"5523", "2", "VN-Ve-88", "02/04/2009", "", "Citroën C4", ""});
     w.ngSearch->selectCell(2, 0);
     w.cInfoEquiInterieur->setItems({"Climatisation", "Sièges chauffants", "GPS", "Radio CD"});
@@ -62,8 +59,7 @@ void fillSamples(TAxKelvaro& w)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QApplication application(argc, argv);
     installFontSubstitutes();
     const QString view = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("1");
