@@ -14,7 +14,8 @@ struct DecimalParts {
     bool exponent = false;
 };
 
-std::optional<DecimalParts> splitDecimal(std::string_view text) {
+std::optional<DecimalParts> splitDecimal(std::string_view text)
+{
     DecimalParts parts;
     size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
@@ -47,13 +48,15 @@ std::optional<DecimalParts> splitDecimal(std::string_view text) {
 
 } // namespace
 
-std::optional<double> parseNumber(std::string_view text) {
+std::optional<double> parseNumber(std::string_view text)
+{
     if (!splitDecimal(text))
         return std::nullopt;
     return std::strtod(std::string(text).c_str(), nullptr);
 }
 
-std::optional<long long> parseWholeNumber(std::string_view text) {
+std::optional<long long> parseWholeNumber(std::string_view text)
+{
     size_t start = !text.empty() && text[0] == '+' ? 1 : 0;
     long long value = 0;
     const auto [end, error] =
@@ -63,7 +66,8 @@ std::optional<long long> parseWholeNumber(std::string_view text) {
     return value;
 }
 
-std::optional<std::string> amountText(std::string_view text) {
+std::optional<std::string> amountText(std::string_view text)
+{
     const auto parts = splitDecimal(text);
     if (!parts)
         return std::nullopt;
@@ -92,14 +96,16 @@ std::optional<std::string> amountText(std::string_view text) {
            digits.substr(digits.size() - 2);
 }
 
-std::string formatAmount(double value) {
+std::string formatAmount(double value)
+{
     const double rounded = std::round(value * 100.0) / 100.0;
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.2f", rounded == 0.0 ? 0.0 : rounded);
     return buffer;
 }
 
-std::string withoutBlanks(std::string_view text) {
+std::string withoutBlanks(std::string_view text)
+{
     std::string result;
     for (char c : text)
         if (c != ' ')

@@ -7,18 +7,18 @@
 #include <QLabel>
 
 #include "app/FileVersion.h"
-#include "app/Trace.h"
 #include "app/Paths.h"
+#include "app/Trace.h"
 
 void TAxKelvaro::ShowSplash()
 {
     if (!QApplication::overrideCursor())
         QApplication::setOverrideCursor(Qt::WaitCursor);
     PanelSplash->raise();
-    LbSplash->setText(
-        "Kelvaro - Version " +
-        QString::fromStdString(GetFileVersion(QCoreApplication::applicationFilePath().toStdString()))
-            .replace('.', ','));
+    LbSplash->setText("Kelvaro - Version " +
+                      QString::fromStdString(
+                          GetFileVersion(QCoreApplication::applicationFilePath().toStdString()))
+                          .replace('.', ','));
     LbSplash->adjustSize();
     const bool bresman = UserConcession == "BRESMAN";
     ImageSplash->setVisible(bresman);

@@ -8,12 +8,18 @@ const char* startParameterTraceWord(std::string_view key)
     static constexpr struct {
         const char* key;
         const char* word;
-    } kWords[] = {{"HttpRoot", "httproot"},     {"BaseHRef", "basehref"},
-                  {"idTVO", "idtvo"},           {"OCXName", "ocxname"},
-                  {"OCXVersion", "ocxversion"}, {"URLImages", "urlimages"},
-                  {"idUser", "iduser"},         {"UserConcession", "userconcession"},
-                  {"UserSite", "usersite"},     {"WhereClause", "whereclause"},
-                  {"OrderClause", "orderclause"}, {"idClient", "idClient"}};
+    } kWords[] = {{"HttpRoot", "httproot"},
+                  {"BaseHRef", "basehref"},
+                  {"idTVO", "idtvo"},
+                  {"OCXName", "ocxname"},
+                  {"OCXVersion", "ocxversion"},
+                  {"URLImages", "urlimages"},
+                  {"idUser", "iduser"},
+                  {"UserConcession", "userconcession"},
+                  {"UserSite", "usersite"},
+                  {"WhereClause", "whereclause"},
+                  {"OrderClause", "orderclause"},
+                  {"idClient", "idClient"}};
     for (const auto& entry : kWords)
         if (key == entry.key)
             return entry.word;

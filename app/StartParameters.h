@@ -5,7 +5,7 @@
 
 // The twelve start parameters, in the order they are read from section "Options".
 inline constexpr const char* kStartParameterKeys[] = {
-    "HttpRoot", "BaseHRef",  "idTVO",      "OCXName",     "OCXVersion",  "URLImages",
+    "HttpRoot", "BaseHRef",       "idTVO",    "OCXName",     "OCXVersion",  "URLImages",
     "idUser",   "UserConcession", "UserSite", "WhereClause", "OrderClause", "idClient"};
 inline constexpr int kStartParameterCount = 12;
 

@@ -12,7 +12,8 @@ namespace {
 constexpr qreal kCanvasWidth = 640;
 constexpr qreal kCanvasHeight = 480;
 
-void drawBackground(QPainter& painter, const CarLook& look) {
+void drawBackground(QPainter& painter, const CarLook& look)
+{
     static const QColor kSkies[] = {QColor(118, 170, 222), QColor(236, 170, 120),
                                     QColor(150, 160, 175)};
     const QColor sky = kSkies[look.variant % 3];
@@ -40,7 +41,8 @@ void drawBackground(QPainter& painter, const CarLook& look) {
     painter.drawLine(QPointF(0, 440), QPointF(kCanvasWidth, 440));
 }
 
-void drawCar(QPainter& painter, const CarLook& look) {
+void drawCar(QPainter& painter, const CarLook& look)
+{
     const QColor paint = paintColour(look.colour);
     painter.setRenderHint(QPainter::Antialiasing);
     // Shadow, wheels, body, cabin.
@@ -77,7 +79,8 @@ void drawCar(QPainter& painter, const CarLook& look) {
     painter.drawText(QRectF(250, 250, 140, 48), Qt::AlignCenter, look.make);
 }
 
-void drawPlate(QPainter& painter, const CarLook& look) {
+void drawPlate(QPainter& painter, const CarLook& look)
+{
     const QRectF plate(230, 306, 180, 40);
     painter.setPen(QPen(Qt::black, 2));
     painter.setBrush(Qt::white);
@@ -100,7 +103,8 @@ void drawPlate(QPainter& painter, const CarLook& look) {
 
 } // namespace
 
-QString formatPlate(const QString& stored) {
+QString formatPlate(const QString& stored)
+{
     static const QRegularExpression kPlate("^([A-Z]{2})-?(\\d{3})-?([A-Z]{2})$");
     const auto match = kPlate.match(stored.toUpper());
     if (!match.hasMatch())
@@ -108,7 +112,8 @@ QString formatPlate(const QString& stored) {
     return match.captured(1) + "-" + match.captured(2) + "-" + match.captured(3);
 }
 
-QColor paintColour(const QString& colourName) {
+QColor paintColour(const QString& colourName)
+{
     static const std::pair<const char*, QColor> kPaints[] = {
         {"BLANC", QColor(240, 240, 236)}, {"NOIR", QColor(30, 30, 34)},
         {"ROUGE", QColor(185, 25, 30)},   {"BLEU", QColor(30, 70, 150)},
@@ -123,7 +128,8 @@ QColor paintColour(const QString& colourName) {
     return QColor(125, 128, 132); // GRIS and anything unknown
 }
 
-QImage drawCarPicture(const CarLook& look, int width, int height) {
+QImage drawCarPicture(const CarLook& look, int width, int height)
+{
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);

@@ -13,7 +13,8 @@ constexpr std::string_view kClientTables[] = {
     "tVO - Liens Images", "ListRubrics", "ListModels",      "ListVersions",
 };
 
-bool sameName(std::string_view a, std::string_view b) {
+bool sameName(std::string_view a, std::string_view b)
+{
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) ==
                       std::tolower(static_cast<unsigned char>(y));
@@ -26,7 +27,8 @@ struct Gate {
     std::string refusal;
 };
 
-int authorize(void* context, int action, const char* first, const char*, const char*, const char*) {
+int authorize(void* context, int action, const char* first, const char*, const char*, const char*)
+{
     auto* gate = static_cast<Gate*>(context);
     switch (action) {
     case SQLITE_SELECT:
@@ -58,7 +60,8 @@ int authorize(void* context, int action, const char* first, const char*, const c
 class AuthorizerScope {
 public:
     AuthorizerScope(sqlite3* db, Gate& gate)
-        : db_(db) {
+        : db_(db)
+    {
         sqlite3_set_authorizer(db_, authorize, &gate);
     }
     ~AuthorizerScope() { sqlite3_set_authorizer(db_, nullptr, nullptr); }
@@ -69,12 +72,14 @@ private:
     sqlite3* db_;
 };
 
-[[noreturn]] void refuse(const Gate& gate, const SqliteError& error) {
+[[noreturn]] void refuse(const Gate& gate, const SqliteError& error)
+{
     throw StatementRefused(gate.refusal.empty() ? frenchDatabaseMessage(error.what())
                                                 : gate.refusal);
 }
 
-void checkNothingFollows(const Statement& statement) {
+void checkNothingFollows(const Statement& statement)
+{
     for (char c : statement.tail()) {
         if (!std::isspace(static_cast<unsigned char>(c)))
             throw StatementRefused(
@@ -84,12 +89,14 @@ void checkNothingFollows(const Statement& statement) {
 
 } // namespace
 
-bool isClientTable(std::string_view name) {
+bool isClientTable(std::string_view name)
+{
     return std::any_of(std::begin(kClientTables), std::end(kClientTables),
                        [&](std::string_view table) { return sameName(table, name); });
 }
 
-QueryResult runClientQuery(DataStore& store, std::string_view sql, long long maxRows) {
+QueryResult runClientQuery(DataStore& store, std::string_view sql, long long maxRows)
+{
     const std::string text = translateStatement(sql, StatementUse::Read);
     auto session = store.session();
     Gate gate{StatementUse::Read, {}};
@@ -115,7 +122,8 @@ QueryResult runClientQuery(DataStore& store, std::string_view sql, long long max
     return result;
 }
 
-ChangeResult runClientChange(DataStore& store, std::string_view sql) {
+ChangeResult runClientChange(DataStore& store, std::string_view sql)
+{
     const ClientStatement parsed = parseClientStatement(sql, StatementUse::Change);
     if (!isClientTable(parsed.table))
         throw StatementRefused("Instruction refusée : la table « " + parsed.table +

@@ -7,13 +7,15 @@ namespace {
 class CsvParser {
 public:
     explicit CsvParser(std::string_view text)
-        : text_(text) {}
+        : text_(text)
+    {}
 
     bool atEnd() const { return pos_ >= text_.size(); }
     int line() const { return line_; }
 
     // Skips blank and comment lines; false at the end of the text.
-    bool skipToRecord() {
+    bool skipToRecord()
+    {
         while (!atEnd()) {
             const char c = text_[pos_];
             if (c == '\r' || c == '\n') {
@@ -28,7 +30,8 @@ public:
         return false;
     }
 
-    CsvRecord record() {
+    CsvRecord record()
+    {
         CsvRecord fields;
         for (;;) {
             fields.push_back(field());
@@ -46,7 +49,8 @@ public:
     }
 
 private:
-    CsvField field() {
+    CsvField field()
+    {
         if (atEnd() || text_[pos_] != '"') {
             const size_t start = pos_;
             while (!atEnd() && text_[pos_] != ',' && text_[pos_] != '\r' && text_[pos_] != '\n')
@@ -77,7 +81,8 @@ private:
         }
     }
 
-    void consumeLineBreak() {
+    void consumeLineBreak()
+    {
         if (!atEnd() && text_[pos_] == '\r')
             ++pos_;
         if (!atEnd() && text_[pos_] == '\n')
@@ -92,7 +97,8 @@ private:
 
 } // namespace
 
-CsvTable parseCsv(std::string_view text) {
+CsvTable parseCsv(std::string_view text)
+{
     CsvTable table;
     CsvParser parser(text);
     if (!parser.skipToRecord())

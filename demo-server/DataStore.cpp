@@ -9,14 +9,16 @@ namespace fs = std::filesystem;
 
 DataStore::DataStore(const std::string& fileName)
     : fileName_(fileName)
-    , db_(openDatabase(fileName)) {
+    , db_(openDatabase(fileName))
+{
     // WAL lets a crash of the demo lose nothing; the busy time-out covers other processes (the
     // sqlite3 shell of a curious developer).
     execScript(db_.get(), "PRAGMA journal_mode = WAL; PRAGMA busy_timeout = 2000;");
     installFoldedText(db_.get());
 }
 
-OpenedStore openDemoDatabase(const std::string& dataFolder) {
+OpenedStore openDemoDatabase(const std::string& dataFolder)
+{
     fs::create_directories(dataFolder);
     const std::string fileName = (fs::path(dataFolder) / "kelvaro-demo.sqlite").string();
     OpenedStore opened;

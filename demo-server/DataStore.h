@@ -17,7 +17,8 @@ public:
     public:
         explicit Session(DataStore& store)
             : lock_(store.mutex_)
-            , db_(store.db_.get()) {}
+            , db_(store.db_.get())
+        {}
         sqlite3* db() const { return db_; }
 
     private:

@@ -4,20 +4,23 @@
 
 namespace {
 
-void send(const Reply& reply, httplib::Response& response) {
+void send(const Reply& reply, httplib::Response& response)
+{
     response.status = 200;
     if (!reply.fileName.empty())
         response.set_header("Content-Disposition", "inline; filename=\"" + reply.fileName + "\"");
     response.set_content(reply.body, reply.contentType.c_str());
 }
 
-std::string pathOf(const httplib::Request& request) {
+std::string pathOf(const httplib::Request& request)
+{
     // The raw target: the library decodes "%XX" in its own path, the endpoints do it themselves.
     const std::string& target = request.target;
     return target.substr(0, target.find('?'));
 }
 
-std::vector<FormField> formFields(const httplib::Request& request) {
+std::vector<FormField> formFields(const httplib::Request& request)
+{
     std::vector<FormField> fields;
     // The multimap keeps the parts of one name in the order they came ("File" twice).
     for (const auto& [name, part] : request.files)
@@ -31,7 +34,8 @@ std::vector<FormField> formFields(const httplib::Request& request) {
 
 DemoHttpServer::DemoHttpServer(ServerContext context)
     : context_(context)
-    , http_(std::make_unique<TolerantHttpServer>()) {
+    , http_(std::make_unique<TolerantHttpServer>())
+{
     http_->set_keep_alive_max_count(1000);
     http_->set_keep_alive_timeout(10);
     http_->Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
@@ -62,16 +66,19 @@ DemoHttpServer::DemoHttpServer(ServerContext context)
 
 DemoHttpServer::~DemoHttpServer() = default;
 
-int DemoHttpServer::bind(int port) {
+int DemoHttpServer::bind(int port)
+{
     if (port == 0)
         return http_->bind_to_any_port("127.0.0.1");
     return http_->bind_to_port("127.0.0.1", port) ? port : -1;
 }
 
-void DemoHttpServer::listen() {
+void DemoHttpServer::listen()
+{
     http_->listen_after_bind();
 }
 
-void DemoHttpServer::stop() {
+void DemoHttpServer::stop()
+{
     http_->stop();
 }

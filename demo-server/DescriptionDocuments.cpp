@@ -39,7 +39,8 @@ constexpr DealershipList kLists[] = {
      "GROUP BY VModele, VVersion ORDER BY VModele, VVersion"},
 };
 
-void writeOptionLists(XmlOut& out, sqlite3* db) {
+void writeOptionLists(XmlOut& out, sqlite3* db)
+{
     Statement options(db, "SELECT ListName, Abbr, eText FROM ListOptions "
                           "ORDER BY ListName, Position, rowid");
     std::string current;
@@ -68,7 +69,8 @@ void writeOptionLists(XmlOut& out, sqlite3* db) {
 
 } // namespace
 
-std::string listsDocument(sqlite3* db, std::string_view concession) {
+std::string listsDocument(sqlite3* db, std::string_view concession)
+{
     XmlOut out;
     out.open("document");
     out.endLine();
@@ -86,7 +88,8 @@ std::string listsDocument(sqlite3* db, std::string_view concession) {
     return out.windows1252();
 }
 
-std::string structureDocument(sqlite3* db) {
+std::string structureDocument(sqlite3* db)
+{
     XmlOut out;
     out.open("axStructS");
     out.endLine();

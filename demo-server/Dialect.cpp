@@ -6,23 +6,27 @@
 
 namespace {
 
-bool isBlankToken(const Token& token) {
+bool isBlankToken(const Token& token)
+{
     return token.kind == TokenKind::Blank;
 }
 
-bool isSymbol(const Token& token, std::string_view symbol) {
+bool isSymbol(const Token& token, std::string_view symbol)
+{
     return token.kind == TokenKind::Symbol && token.text == symbol;
 }
 
 // Index of the next token that is not blank, from i on; tokens.size() when there is none.
-size_t nextSolid(const std::vector<Token>& tokens, size_t i) {
+size_t nextSolid(const std::vector<Token>& tokens, size_t i)
+{
     while (i < tokens.size() && isBlankToken(tokens[i]))
         ++i;
     return i;
 }
 
 // Index of the ")" that closes the "(" at open; tokens.size() when it is missing.
-size_t closingParenthesis(const std::vector<Token>& tokens, size_t open) {
+size_t closingParenthesis(const std::vector<Token>& tokens, size_t open)
+{
     int depth = 0;
     for (size_t i = open; i < tokens.size(); ++i) {
         if (isSymbol(tokens[i], "("))
@@ -33,18 +37,21 @@ size_t closingParenthesis(const std::vector<Token>& tokens, size_t open) {
     return tokens.size();
 }
 
-int readNumber(std::string_view text, bool& ok) {
+int readNumber(std::string_view text, bool& ok)
+{
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     ok = ok && error == std::errc() && end == text.data() + text.size() && !text.empty();
     return value;
 }
 
-bool isLeapYear(int year) {
+bool isLeapYear(int year)
+{
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
-bool isCalendarDate(int year, int month, int day) {
+bool isCalendarDate(int year, int month, int day)
+{
     static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1)
         return false;
@@ -52,7 +59,8 @@ bool isCalendarDate(int year, int month, int day) {
     return day <= last;
 }
 
-std::vector<std::string_view> split(std::string_view text, char separator) {
+std::vector<std::string_view> split(std::string_view text, char separator)
+{
     std::vector<std::string_view> parts;
     size_t start = 0;
     for (;;) {
@@ -64,7 +72,8 @@ std::vector<std::string_view> split(std::string_view text, char separator) {
     }
 }
 
-const char* openingMessage(const Token& token) {
+const char* openingMessage(const Token& token)
+{
     switch (token.text.empty() ? '\'' : token.text.front()) {
     case '"':
         return "Instruction refusée : un nom entre guillemets n'est pas refermé.";
@@ -79,7 +88,8 @@ const char* openingMessage(const Token& token) {
 
 // Translates tokens[begin, end) into out; isNull(x) recurses on its argument.
 void translateRange(const std::vector<Token>& tokens, size_t begin, size_t end,
-                    std::vector<Token>& out) {
+                    std::vector<Token>& out)
+{
     for (size_t i = begin; i < end; ++i) {
         const Token& token = tokens[i];
         switch (token.kind) {
@@ -144,7 +154,8 @@ void translateRange(const std::vector<Token>& tokens, size_t begin, size_t end,
     }
 }
 
-std::string plainName(const Token& token) {
+std::string plainName(const Token& token)
+{
     if (token.kind == TokenKind::QuotedName) {
         std::string name;
         const std::string_view body = std::string_view(token.text).substr(1, token.text.size() - 2);
@@ -159,7 +170,8 @@ std::string plainName(const Token& token) {
 }
 
 // The table an INSERT, UPDATE or DELETE writes to: the name after INTO, UPDATE [OR x] or FROM.
-size_t targetTableIndex(const std::vector<Token>& tokens, StatementKind kind) {
+size_t targetTableIndex(const std::vector<Token>& tokens, StatementKind kind)
+{
     size_t i = nextSolid(tokens, 0);
     const char* marker = kind == StatementKind::Update   ? nullptr
                          : kind == StatementKind::Insert ? "INTO"
@@ -177,7 +189,8 @@ size_t targetTableIndex(const std::vector<Token>& tokens, StatementKind kind) {
     return tokens.size();
 }
 
-bool hasTopLevelWhere(const std::vector<Token>& tokens) {
+bool hasTopLevelWhere(const std::vector<Token>& tokens)
+{
     int depth = 0;
     for (const Token& token : tokens) {
         if (isSymbol(token, "("))
@@ -192,7 +205,8 @@ bool hasTopLevelWhere(const std::vector<Token>& tokens) {
 
 // Splits the inside of a parenthesis at its own commas.
 std::vector<std::vector<Token>> listItems(const std::vector<Token>& tokens, size_t open,
-                                          size_t close) {
+                                          size_t close)
+{
     std::vector<std::vector<Token>> items(1);
     int depth = 0;
     for (size_t i = open + 1; i < close; ++i) {
@@ -211,7 +225,8 @@ std::vector<std::vector<Token>> listItems(const std::vector<Token>& tokens, size
     return items;
 }
 
-void mapPlaceholders(ClientStatement& statement, size_t tableIndex) {
+void mapPlaceholders(ClientStatement& statement, size_t tableIndex)
+{
     const std::vector<Token>& tokens = statement.tokens;
     const size_t columnsOpen = nextSolid(tokens, tableIndex + 1);
     if (columnsOpen < tokens.size() && isSymbol(tokens[columnsOpen], "(")) {
@@ -241,7 +256,8 @@ void mapPlaceholders(ClientStatement& statement, size_t tableIndex) {
 
 } // namespace
 
-std::string isoFromClientDate(std::string_view body) {
+std::string isoFromClientDate(std::string_view body)
+{
     std::string_view datePart = body;
     std::string_view timePart;
     const size_t blank = body.find(' ');
@@ -283,7 +299,8 @@ std::string isoFromClientDate(std::string_view body) {
     return iso;
 }
 
-ClientStatement parseClientStatement(std::string_view sql, StatementUse use) {
+ClientStatement parseClientStatement(std::string_view sql, StatementUse use)
+{
     const std::vector<Token> tokens = tokenize(sql);
     for (const Token& token : tokens) {
         if (token.kind == TokenKind::Unterminated)
@@ -360,7 +377,8 @@ ClientStatement parseClientStatement(std::string_view sql, StatementUse use) {
 }
 
 std::string renderStatement(const ClientStatement& statement,
-                            const std::map<std::string, long long>& keys) {
+                            const std::map<std::string, long long>& keys)
+{
     std::string sql;
     for (const Token& token : statement.tokens) {
         if (token.kind == TokenKind::Parameter) {
@@ -373,6 +391,7 @@ std::string renderStatement(const ClientStatement& statement,
     return sql;
 }
 
-std::string translateStatement(std::string_view sql, StatementUse use) {
+std::string translateStatement(std::string_view sql, StatementUse use)
+{
     return renderStatement(parseClientStatement(sql, use));
 }

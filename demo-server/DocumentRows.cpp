@@ -2,7 +2,8 @@
 
 #include "demo-server/ValueFormat.h"
 
-void writeRowFields(XmlOut& out, const Statement& row, const ElementNames& names) {
+void writeRowFields(XmlOut& out, const Statement& row, const ElementNames& names)
+{
     for (int c = 0; c < row.columnCount(); ++c) {
         const std::string column = row.columnName(c);
         const auto renamed = names.find(column);
@@ -12,14 +13,16 @@ void writeRowFields(XmlOut& out, const Statement& row, const ElementNames& names
 }
 
 void writeList(XmlOut& out, sqlite3* db, std::string_view sql, long long key,
-               std::string_view container, std::string_view item, const ElementNames& names) {
+               std::string_view container, std::string_view item, const ElementNames& names)
+{
     Statement rows(db, sql);
     rows.bind(1, key);
     writeItems(out, rows, container, item, names);
 }
 
 void writeItems(XmlOut& out, Statement& rows, std::string_view container, std::string_view item,
-                const ElementNames& names) {
+                const ElementNames& names)
+{
     out.open(container);
     out.endLine();
     while (rows.step()) {

@@ -18,7 +18,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const FormField* field(const std::vector<FormField>& fields, std::string_view name, int nth = 0) {
+const FormField* field(const std::vector<FormField>& fields, std::string_view name, int nth = 0)
+{
     for (const FormField& candidate : fields) {
         if (candidate.name == name && nth-- == 0)
             return &candidate;
@@ -26,11 +27,13 @@ const FormField* field(const std::vector<FormField>& fields, std::string_view na
     return nullptr;
 }
 
-Reply logItem(const std::string& message) {
+Reply logItem(const std::string& message)
+{
     return Reply{logItemsDocument(message), kXmlContentType, {}};
 }
 
-std::string safeFileName(const std::string& text) {
+std::string safeFileName(const std::string& text)
+{
     std::string name;
     for (char c : text)
         name += std::isalnum(static_cast<unsigned char>(c)) || c == '-' ? c : '_';
@@ -39,18 +42,21 @@ std::string safeFileName(const std::string& text) {
 
 } // namespace
 
-std::string utf8FromClient(std::string_view cp1252) {
+std::string utf8FromClient(std::string_view cp1252)
+{
     return fromCp1252(cp1252).toUtf8().toStdString();
 }
 
-Reply photoReply(ServerContext& context, std::string_view fileName) {
+Reply photoReply(ServerContext& context, std::string_view fileName)
+{
     const auto bytes = context.photos.read(fileName);
     if (!bytes)
         return logItem("Photo introuvable : « " + std::string(fileName) + " ».");
     return Reply{*bytes, "image/jpeg", {}};
 }
 
-Reply uploadReply(ServerContext& context, const std::vector<FormField>& fields) {
+Reply uploadReply(ServerContext& context, const std::vector<FormField>& fields)
+{
     const FormField* photoName = field(fields, "NFImage");
     const FormField* miniName = field(fields, "NFImageMini");
     const FormField* statement = field(fields, "SQLExecute");
@@ -75,7 +81,8 @@ Reply uploadReply(ServerContext& context, const std::vector<FormField>& fields) 
         {}};
 }
 
-Reply reportReply(ServerContext& context, const std::string& name, const std::string& select) {
+Reply reportReply(ServerContext& context, const std::string& name, const std::string& select)
+{
     ReportPage page;
     {
         auto session = context.store.session();
@@ -98,7 +105,8 @@ Reply reportReply(ServerContext& context, const std::string& name, const std::st
     return Reply{pdf.toStdString(), "application/pdf", fileName};
 }
 
-Reply smsReply(ServerContext& context, const std::vector<FormField>& fields) {
+Reply smsReply(ServerContext& context, const std::vector<FormField>& fields)
+{
     const FormField* recipient = field(fields, "destinataire");
     const FormField* text = field(fields, "texte");
     if (!recipient || recipient->content.empty())

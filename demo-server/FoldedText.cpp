@@ -4,17 +4,20 @@
 
 namespace {
 
-QString folded(const void* text, int bytes) {
+QString folded(const void* text, int bytes)
+{
     return QString::fromUtf8(static_cast<const char*>(text), bytes < 0 ? -1 : bytes).toCaseFolded();
 }
 
-int compareFolded(void*, int leftBytes, const void* left, int rightBytes, const void* right) {
+int compareFolded(void*, int leftBytes, const void* left, int rightBytes, const void* right)
+{
     return folded(left, leftBytes).compare(folded(right, rightBytes));
 }
 
 // Matches pattern[p..] against text[t..]; "%" any run, "_" any one character, escape before a
 // wildcard takes it literally.
-bool matches(const QString& pattern, qsizetype p, const QString& text, qsizetype t, QChar escape) {
+bool matches(const QString& pattern, qsizetype p, const QString& text, qsizetype t, QChar escape)
+{
     while (p < pattern.size()) {
         const QChar c = pattern[p];
         if (c == escape && !escape.isNull() && p + 1 < pattern.size()) {
@@ -42,7 +45,8 @@ bool matches(const QString& pattern, qsizetype p, const QString& text, qsizetype
     return t == text.size();
 }
 
-void like(sqlite3_context* context, int count, sqlite3_value** values) {
+void like(sqlite3_context* context, int count, sqlite3_value** values)
+{
     // like(pattern, text[, escape]), the function behind "text LIKE pattern".
     if (sqlite3_value_type(values[0]) == SQLITE_NULL ||
         sqlite3_value_type(values[1]) == SQLITE_NULL) {
@@ -65,7 +69,8 @@ void like(sqlite3_context* context, int count, sqlite3_value** values) {
 
 } // namespace
 
-void installFoldedText(sqlite3* db) {
+void installFoldedText(sqlite3* db)
+{
     sqlite3_create_collation(db, "NOCASE", SQLITE_UTF8, nullptr, compareFolded);
     for (int arguments : {2, 3})
         sqlite3_create_function(db, "like", arguments, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,

@@ -4,7 +4,8 @@
 #include <QMetaObject>
 #include <QThread>
 
-void runOnGuiThread(const std::function<void()>& work) {
+void runOnGuiThread(const std::function<void()>& work)
+{
     QCoreApplication* application = QCoreApplication::instance();
     if (!application || QThread::currentThread() == application->thread()) {
         work();

@@ -21,7 +21,8 @@ constexpr int kPhotoHeight = 480;
 constexpr int kMiniWidth = 120;
 constexpr int kMiniHeight = 90;
 
-bool endsWithJpg(std::string_view name) {
+bool endsWithJpg(std::string_view name)
+{
     if (name.size() < 4)
         return false;
     std::string end(name.substr(name.size() - 4));
@@ -30,11 +31,13 @@ bool endsWithJpg(std::string_view name) {
     return end == ".jpg";
 }
 
-QString column(const Statement& row, int c) {
+QString column(const Statement& row, int c)
+{
     return QString::fromStdString(row.text(c).value_or(""));
 }
 
-CarLook lookOf(const Statement& row, int variant) {
+CarLook lookOf(const Statement& row, int variant)
+{
     CarLook look;
     look.make = column(row, 0);
     look.model = column(row, 1);
@@ -47,7 +50,8 @@ CarLook lookOf(const Statement& row, int variant) {
 
 } // namespace
 
-bool isPlainPhotoName(std::string_view name) {
+bool isPlainPhotoName(std::string_view name)
+{
     if (!endsWithJpg(name) || name.size() > 120 || name.front() == '.')
         return false;
     for (char c : name) {
@@ -57,7 +61,8 @@ bool isPlainPhotoName(std::string_view name) {
     return name.find("..") == std::string_view::npos;
 }
 
-bool saveJpeg(const QImage& image, const std::string& fileName) {
+bool saveJpeg(const QImage& image, const std::string& fileName)
+{
     const std::string partial = fileName + ".partiel";
     if (!image.save(QString::fromStdString(partial), "JPEG", 90))
         return false;
@@ -68,11 +73,13 @@ bool saveJpeg(const QImage& image, const std::string& fileName) {
 
 PhotoStore::PhotoStore(std::string imageFolder, DataStore& store)
     : folder_(std::move(imageFolder))
-    , store_(store) {
+    , store_(store)
+{
     fs::create_directories(folder_);
 }
 
-std::optional<std::string> PhotoStore::read(std::string_view fileName) {
+std::optional<std::string> PhotoStore::read(std::string_view fileName)
+{
     if (!isPlainPhotoName(fileName))
         return std::nullopt;
     const std::string path = (fs::path(folder_) / std::string(fileName)).string();
@@ -84,7 +91,8 @@ std::optional<std::string> PhotoStore::read(std::string_view fileName) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-bool PhotoStore::write(std::string_view fileName, std::string_view bytes) {
+bool PhotoStore::write(std::string_view fileName, std::string_view bytes)
+{
     if (!isPlainPhotoName(fileName))
         return false;
     const std::string path = (fs::path(folder_) / std::string(fileName)).string();
@@ -100,7 +108,8 @@ bool PhotoStore::write(std::string_view fileName, std::string_view bytes) {
     return !error;
 }
 
-std::optional<CarLook> PhotoStore::sampleLook(const std::string& photoName) {
+std::optional<CarLook> PhotoStore::sampleLook(const std::string& photoName)
+{
     auto session = store_.session();
     Statement row(session.db(),
                   "SELECT v.InfoMarque, v.InfoModele, v.Immatriculation, v.InfoCouleur, "
@@ -112,7 +121,8 @@ std::optional<CarLook> PhotoStore::sampleLook(const std::string& photoName) {
     return lookOf(row, int(row.integer(6)) - 1);
 }
 
-bool PhotoStore::drawSample(const std::string& fileName) {
+bool PhotoStore::drawSample(const std::string& fileName)
+{
     // "B0005001-01.jpg" is a photo, "B0005001-01m.jpg" its miniature.
     const std::string base = fileName.substr(0, fileName.size() - 4);
     std::optional<CarLook> look = sampleLook(base);
@@ -135,7 +145,8 @@ bool PhotoStore::drawSample(const std::string& fileName) {
     return saved;
 }
 
-void writeCameraShots(const std::string& folder, DataStore& store) {
+void writeCameraShots(const std::string& folder, DataStore& store)
+{
     fs::create_directories(folder);
     for (const auto& entry : fs::directory_iterator(folder)) {
         if (endsWithJpg(entry.path().filename().string()))

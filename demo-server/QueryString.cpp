@@ -2,7 +2,8 @@
 
 namespace {
 
-int hexValue(char c) {
+int hexValue(char c)
+{
     if (c >= '0' && c <= '9')
         return c - '0';
     if (c >= 'a' && c <= 'f')
@@ -14,7 +15,8 @@ int hexValue(char c) {
 
 } // namespace
 
-std::string percentDecode(std::string_view text) {
+std::string percentDecode(std::string_view text)
+{
     std::string decoded;
     decoded.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {
@@ -32,7 +34,8 @@ std::string percentDecode(std::string_view text) {
     return decoded;
 }
 
-QueryString QueryString::fromTarget(std::string_view target) {
+QueryString QueryString::fromTarget(std::string_view target)
+{
     QueryString query;
     const size_t mark = target.find('?');
     if (mark == std::string_view::npos)
@@ -54,7 +57,8 @@ QueryString QueryString::fromTarget(std::string_view target) {
     return query;
 }
 
-std::optional<std::string> QueryString::value(std::string_view key) const {
+std::optional<std::string> QueryString::value(std::string_view key) const
+{
     for (const auto& [name, value] : pairs_) {
         if (name == key)
             return value;
@@ -62,6 +66,7 @@ std::optional<std::string> QueryString::value(std::string_view key) const {
     return std::nullopt;
 }
 
-std::string QueryString::valueOr(std::string_view key, std::string_view fallback) const {
+std::string QueryString::valueOr(std::string_view key, std::string_view fallback) const
+{
     return value(key).value_or(std::string(fallback));
 }

@@ -11,7 +11,8 @@ namespace {
 
 const ElementNames kRecordNames = {{"idTVO", "idtVO"}};
 
-int columnIndex(const Statement& row, std::string_view name) {
+int columnIndex(const Statement& row, std::string_view name)
+{
     for (int c = 0; c < row.columnCount(); ++c) {
         if (row.columnName(c) == name)
             return c;
@@ -22,7 +23,8 @@ int columnIndex(const Statement& row, std::string_view name) {
 // The user's dealership and sites ("User"), the date limits of that dealership ("OptDates", with
 // the server's date "Now") and the user's groups ("GNames").
 void writeEnvelope(XmlOut& out, sqlite3* db, std::string_view userId,
-                   const std::string& recordConcession) {
+                   const std::string& recordConcession)
+{
     const auto id = positiveId(userId);
     std::string concession = recordConcession;
     out.open("User");
@@ -62,7 +64,8 @@ void writeEnvelope(XmlOut& out, sqlite3* db, std::string_view userId,
 
 } // namespace
 
-std::optional<long long> positiveId(std::string_view text) {
+std::optional<long long> positiveId(std::string_view text)
+{
     long long value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc() || end != text.data() + text.size() || value <= 0)
@@ -82,7 +85,8 @@ struct RecordShape {
 };
 
 std::string recordDocument(sqlite3* db, std::string_view id, std::string_view userId,
-                           const RecordShape& shape) {
+                           const RecordShape& shape)
+{
     XmlOut out;
     out.open("document");
     out.endLine();
@@ -109,7 +113,8 @@ std::string recordDocument(sqlite3* db, std::string_view id, std::string_view us
 
 } // namespace
 
-std::string vehicleDocument(sqlite3* db, std::string_view idTVO, std::string_view userId) {
+std::string vehicleDocument(sqlite3* db, std::string_view idTVO, std::string_view userId)
+{
     auto idVO = [](const Statement& record) { return record.integer(columnIndex(record, "idVO")); };
     const RecordShape shape{
         "SELECT * FROM tVehicles WHERE idTVO = ?1", "tVO",
@@ -136,7 +141,8 @@ std::string vehicleDocument(sqlite3* db, std::string_view idTVO, std::string_vie
     return recordDocument(db, idTVO, userId, shape);
 }
 
-std::string clientDocument(sqlite3* db, std::string_view idClient, std::string_view userId) {
+std::string clientDocument(sqlite3* db, std::string_view idClient, std::string_view userId)
+{
     const RecordShape shape{
         "SELECT * FROM tClients WHERE idClient = ?1", "TVC", nullptr,
         [&](XmlOut& out, const Statement& record) {

@@ -12,7 +12,8 @@ namespace {
 using Values = std::map<std::string, std::string>;
 
 // Rows with their values as the documents write them (dates "dd/mm/yyyy", amounts "0.00").
-std::vector<Values> fetch(sqlite3* db, std::string_view sql, const std::string& key) {
+std::vector<Values> fetch(sqlite3* db, std::string_view sql, const std::string& key)
+{
     Statement rows(db, sql);
     rows.bind(1, key);
     std::vector<Values> all;
@@ -24,26 +25,31 @@ std::vector<Values> fetch(sqlite3* db, std::string_view sql, const std::string& 
     return all;
 }
 
-QString q(const Values& values, const std::string& name) {
+QString q(const Values& values, const std::string& name)
+{
     const auto found = values.find(name);
     return found == values.end() ? QString() : QString::fromStdString(found->second);
 }
 
-double amount(const Values& values, const std::string& name) {
+double amount(const Values& values, const std::string& name)
+{
     return readAmount(q(values, name).toStdString()).value_or(0);
 }
 
-QString euros(double value) {
+QString euros(double value)
+{
     return QString::fromStdString(formatAmount(value)) + " €";
 }
 
-QString staffName(sqlite3* db, const QString& idCom) {
+QString staffName(sqlite3* db, const QString& idCom)
+{
     const auto rows = fetch(db, "SELECT cNom FROM tStaff WHERE idCom = ?1", idCom.toStdString());
     return rows.empty() ? QString() : q(rows.front(), "cNom");
 }
 
 // Texts of the options whose codes a field holds (";CLIM;GPS;").
-QString optionTexts(sqlite3* db, const std::string& list, const QString& codes) {
+QString optionTexts(sqlite3* db, const std::string& list, const QString& codes)
+{
     QStringList texts;
     for (const auto& option :
          fetch(db, "SELECT Abbr, eText FROM ListOptions WHERE ListName = ?1 ORDER BY Position",
@@ -56,7 +62,8 @@ QString optionTexts(sqlite3* db, const std::string& list, const QString& codes) 
 
 // The text at a position (from 1) of a general list, as the client stores list choices.
 QString rubricAt(sqlite3* db, const std::string& type, const QString& position,
-                 const std::string& concession) {
+                 const std::string& concession)
+{
     bool ok = false;
     const int index = position.toInt(&ok);
     if (!ok || index < 1)
@@ -70,7 +77,8 @@ QString rubricAt(sqlite3* db, const std::string& type, const QString& position,
     return row.step() ? QString::fromStdString(row.text(0).value_or("")) : QString();
 }
 
-void addDealership(sqlite3* db, ReportPage& page, const Values& record) {
+void addDealership(sqlite3* db, ReportPage& page, const Values& record)
+{
     const auto rows = fetch(db, "SELECT * FROM tConcessions WHERE Concession = ?1",
                             q(record, "Concession").toStdString());
     if (rows.empty()) {
@@ -83,20 +91,23 @@ void addDealership(sqlite3* db, ReportPage& page, const Values& record) {
                              q(dealer, "Ville") + " - Tél. " + q(dealer, "Telephone");
 }
 
-QString kindOf(const Values& vehicle) {
+QString kindOf(const Values& vehicle)
+{
     if (q(vehicle, "TypeVO") == "1")
         return "VO";
     return q(vehicle, "StatutVD").isEmpty() ? "VN" : "VD";
 }
 
-Values vehicleRecord(sqlite3* db, const std::string& idVO) {
+Values vehicleRecord(sqlite3* db, const std::string& idVO)
+{
     const auto rows = fetch(db, "SELECT * FROM tVehicles WHERE idVO = ?1", idVO);
     if (rows.empty())
         throw ReportUnavailable("Aucun véhicule ne porte l'identifiant idVO=" + idVO + ".");
     return rows.front();
 }
 
-std::string photoOf(sqlite3* db, const Values& vehicle) {
+std::string photoOf(sqlite3* db, const Values& vehicle)
+{
     QString name = q(vehicle, "NomImage");
     if (name.isEmpty()) {
         const auto images = fetch(db,
@@ -109,7 +120,8 @@ std::string photoOf(sqlite3* db, const Values& vehicle) {
     return name.isEmpty() ? std::string() : name.toStdString() + ".jpg";
 }
 
-ReportPage vehicleSheet(sqlite3* db, const std::string& idVO, bool presentation) {
+ReportPage vehicleSheet(sqlite3* db, const std::string& idVO, bool presentation)
+{
     const Values v = vehicleRecord(db, idVO);
     const QString kind = kindOf(v);
     ReportPage page;
@@ -158,7 +170,8 @@ ReportPage vehicleSheet(sqlite3* db, const std::string& idVO, bool presentation)
     return page;
 }
 
-ReportPage marginSheet(sqlite3* db, const std::string& idVO) {
+ReportPage marginSheet(sqlite3* db, const std::string& idVO)
+{
     const Values v = vehicleRecord(db, idVO);
     ReportPage page;
     addDealership(db, page, v);
@@ -211,7 +224,8 @@ ReportPage marginSheet(sqlite3* db, const std::string& idVO) {
     return page;
 }
 
-ReportPage clientSheet(sqlite3* db, const std::string& idClient) {
+ReportPage clientSheet(sqlite3* db, const std::string& idClient)
+{
     const auto rows = fetch(db, "SELECT * FROM tClients WHERE idClient = ?1", idClient);
     if (rows.empty())
         throw ReportUnavailable("Aucun client ne porte l'identifiant idClient=" + idClient + ".");
@@ -264,7 +278,8 @@ ReportPage clientSheet(sqlite3* db, const std::string& idClient) {
     return page;
 }
 
-std::string trimmed(std::string_view text) {
+std::string trimmed(std::string_view text)
+{
     while (!text.empty() && text.front() == ' ')
         text.remove_prefix(1);
     while (!text.empty() && text.back() == ' ')
@@ -274,7 +289,8 @@ std::string trimmed(std::string_view text) {
 
 } // namespace
 
-ReportPage buildReport(sqlite3* db, std::string_view name, std::string_view select) {
+ReportPage buildReport(sqlite3* db, std::string_view name, std::string_view select)
+{
     const size_t eq = select.find('=');
     const std::string key = trimmed(select.substr(0, eq));
     const std::string id =

@@ -15,7 +15,8 @@ constexpr qreal kPageHeight = 842;
 constexpr qreal kMargin = 40;
 constexpr qreal kContentWidth = kPageWidth - 2 * kMargin;
 
-QFont font(qreal size, bool bold = false) {
+QFont font(qreal size, bool bold = false)
+{
     QFont f("DejaVu Sans");
     f.setPointSizeF(size);
     f.setBold(bold);
@@ -27,12 +28,14 @@ class Layout {
 public:
     Layout(QPdfWriter& writer, QPainter& painter)
         : writer_(writer)
-        , painter_(painter) {}
+        , painter_(painter)
+    {}
 
     qreal y() const { return y_; }
     void skip(qreal height) { y_ += height; }
 
-    void ensure(qreal height) {
+    void ensure(qreal height)
+    {
         if (y_ + height <= kPageHeight - kMargin)
             return;
         writer_.newPage();
@@ -40,7 +43,8 @@ public:
     }
 
     // A text across the given width, wrapped; returns the height used.
-    qreal text(const QString& text, const QFont& f, qreal x, qreal width, qreal minHeight = 0) {
+    qreal text(const QString& text, const QFont& f, qreal x, qreal width, qreal minHeight = 0)
+    {
         painter_.setFont(f);
         const QRectF bounds =
             painter_.boundingRect(QRectF(x, y_, width, 10000), Qt::TextWordWrap, text);
@@ -57,7 +61,8 @@ private:
     qreal y_ = kMargin;
 };
 
-void drawHeader(Layout& layout, const ReportPage& page, const QImage& photo) {
+void drawHeader(Layout& layout, const ReportPage& page, const QImage& photo)
+{
     QPainter& painter = layout.painter();
     painter.fillRect(QRectF(kMargin, layout.y(), kContentWidth, 46), QColor(20, 50, 110));
     painter.setPen(Qt::white);
@@ -81,7 +86,8 @@ void drawHeader(Layout& layout, const ReportPage& page, const QImage& photo) {
     layout.skip(14);
 }
 
-void drawSection(Layout& layout, const ReportSection& section) {
+void drawSection(Layout& layout, const ReportSection& section)
+{
     layout.ensure(40);
     layout.skip(layout.text(section.title, font(11, true), kMargin, kContentWidth));
     layout.painter().drawLine(QPointF(kMargin, layout.y()),
@@ -95,7 +101,8 @@ void drawSection(Layout& layout, const ReportSection& section) {
     layout.skip(10);
 }
 
-void drawTable(Layout& layout, const ReportTable& table) {
+void drawTable(Layout& layout, const ReportTable& table)
+{
     if (table.header.isEmpty())
         return;
     layout.ensure(50);
@@ -132,7 +139,8 @@ void drawTable(Layout& layout, const ReportTable& table) {
 
 } // namespace
 
-QByteArray renderReportPdf(const ReportPage& page, const QImage& photo) {
+QByteArray renderReportPdf(const ReportPage& page, const QImage& photo)
+{
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

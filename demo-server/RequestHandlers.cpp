@@ -15,11 +15,13 @@
 
 namespace {
 
-Reply xml(std::string document) {
+Reply xml(std::string document)
+{
     return Reply{std::move(document), kXmlContentType, {}};
 }
 
-long long maxRowsOf(const QueryString& query) {
+long long maxRowsOf(const QueryString& query)
+{
     const std::string text = query.valueOr("MaxRows", "");
     long long rows = -1;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), rows);
@@ -28,7 +30,8 @@ long long maxRowsOf(const QueryString& query) {
     return rows;
 }
 
-Reply statementReply(ServerContext& context, const QueryString& query, bool read) {
+Reply statementReply(ServerContext& context, const QueryString& query, bool read)
+{
     const char* key = read ? "SQL" : "SQLExecute";
     const auto statement = query.value(key);
     if (!statement)
@@ -41,7 +44,8 @@ Reply statementReply(ServerContext& context, const QueryString& query, bool read
     return xml(changeReplyDocument(runClientChange(context.store, sql)));
 }
 
-Reply indexPage() {
+Reply indexPage()
+{
     Reply reply;
     reply.contentType = "text/html; charset=utf-8";
     reply.body =
@@ -54,7 +58,8 @@ Reply indexPage() {
     return reply;
 }
 
-Reply dispatchGet(ServerContext& context, std::string_view path, std::string_view target) {
+Reply dispatchGet(ServerContext& context, std::string_view path, std::string_view target)
+{
     const QueryString query = QueryString::fromTarget(target);
     if (path == "/AxInfoVO") {
         auto session = context.store.session();
@@ -92,7 +97,8 @@ Reply dispatchGet(ServerContext& context, std::string_view path, std::string_vie
 }
 
 Reply dispatchPost(ServerContext& context, std::string_view path,
-                   const std::vector<FormField>& fields) {
+                   const std::vector<FormField>& fields)
+{
     if (path == "/AxInsert")
         return uploadReply(context, fields);
     if (path == kSmsPath)
@@ -102,7 +108,8 @@ Reply dispatchPost(ServerContext& context, std::string_view path,
 }
 
 // Every failure becomes a log item: a request never stops the server.
-template <typename Work> Reply guarded(Work&& work) {
+template <typename Work> Reply guarded(Work&& work)
+{
     try {
         return work();
     } catch (const StatementRefused& refused) {
@@ -118,11 +125,13 @@ template <typename Work> Reply guarded(Work&& work) {
 
 } // namespace
 
-Reply answerGet(ServerContext& context, std::string_view path, std::string_view target) {
+Reply answerGet(ServerContext& context, std::string_view path, std::string_view target)
+{
     return guarded([&] { return dispatchGet(context, path, target); });
 }
 
 Reply answerPost(ServerContext& context, std::string_view path,
-                 const std::vector<FormField>& fields) {
+                 const std::vector<FormField>& fields)
+{
     return guarded([&] { return dispatchPost(context, path, fields); });
 }

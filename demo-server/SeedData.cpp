@@ -12,18 +12,21 @@ namespace {
 
 const char* kFolder = ":/demo-data";
 
-QByteArray resource(const QString& name) {
+QByteArray resource(const QString& name)
+{
     QFile file(QString(kFolder) + "/" + name);
     if (!file.open(QIODevice::ReadOnly))
         throw std::runtime_error("fichier de données absent : " + name.toStdString());
     return file.readAll();
 }
 
-QStringList tableFiles() {
+QStringList tableFiles()
+{
     return QDir(kFolder).entryList({"*.csv"}, QDir::Files, QDir::Name);
 }
 
-void loadTable(sqlite3* db, const QString& fileName) {
+void loadTable(sqlite3* db, const QString& fileName)
+{
     const std::string table = fileName.chopped(4).toStdString();
     const QByteArray bytes = resource(fileName);
     CsvTable csv;
@@ -60,7 +63,8 @@ void loadTable(sqlite3* db, const QString& fileName) {
 
 } // namespace
 
-std::int32_t seedFingerprint() {
+std::int32_t seedFingerprint()
+{
     QCryptographicHash hash(QCryptographicHash::Sha1);
     hash.addData(resource("schema.sql"));
     for (const QString& name : tableFiles()) {
@@ -75,7 +79,8 @@ std::int32_t seedFingerprint() {
     return (value & 0x7fffffff) | 1;
 }
 
-void loadSeedData(sqlite3* db) {
+void loadSeedData(sqlite3* db)
+{
     const QByteArray schema = resource("schema.sql");
     execScript(db, "BEGIN");
     try {

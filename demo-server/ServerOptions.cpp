@@ -11,7 +11,8 @@ const char* const kServerUsage =
     "                  clichés d'exemple ; créé et rempli au premier démarrage, conservé ensuite\n"
     "                  (par défaut : ~/.local/share/kelvaro-demo)\n";
 
-std::string defaultDataFolder() {
+std::string defaultDataFolder()
+{
     if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data)
         return std::string(data) + "/kelvaro-demo";
     const char* home = std::getenv("HOME");
@@ -19,7 +20,8 @@ std::string defaultDataFolder() {
 }
 
 std::optional<ServerOptions> parseServerOptions(const std::vector<std::string>& arguments,
-                                                std::string& error) {
+                                                std::string& error)
+{
     ServerOptions options;
     options.dataFolder = defaultDataFolder();
     for (size_t i = 0; i < arguments.size(); ++i) {

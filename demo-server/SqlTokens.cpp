@@ -4,31 +4,37 @@
 
 namespace {
 
-bool isNameStart(unsigned char c) {
+bool isNameStart(unsigned char c)
+{
     return std::isalpha(c) || c == '_' || c >= 0x80;
 }
 
-bool isNameChar(unsigned char c) {
+bool isNameChar(unsigned char c)
+{
     return isNameStart(c) || std::isdigit(c) || c == '$';
 }
 
-bool isBlank(char c) {
+bool isBlank(char c)
+{
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
 }
 
 class Tokenizer {
 public:
     explicit Tokenizer(std::string_view sql)
-        : sql_(sql) {}
+        : sql_(sql)
+    {}
 
-    std::vector<Token> run() {
+    std::vector<Token> run()
+    {
         while (pos_ < sql_.size())
             tokens_.push_back(next());
         return std::move(tokens_);
     }
 
 private:
-    Token next() {
+    Token next()
+    {
         const size_t start = pos_;
         const char c = sql_[pos_];
         const char following = pos_ + 1 < sql_.size() ? sql_[pos_ + 1] : '\0';
@@ -81,7 +87,8 @@ private:
     }
 
     // A text or name in quotes, where a doubled quote stands for one.
-    Token quoted(char quote, TokenKind kind) {
+    Token quoted(char quote, TokenKind kind)
+    {
         const size_t start = pos_++;
         while (pos_ < sql_.size()) {
             if (sql_[pos_] == quote) {
@@ -97,7 +104,8 @@ private:
         return make(TokenKind::Unterminated, start);
     }
 
-    Token closedBy(char close, TokenKind kind) {
+    Token closedBy(char close, TokenKind kind)
+    {
         const size_t start = pos_;
         const size_t end = sql_.find(close, pos_ + 1);
         if (end == std::string_view::npos) {
@@ -108,7 +116,8 @@ private:
         return make(kind, start);
     }
 
-    Token number() {
+    Token number()
+    {
         const size_t start = pos_;
         while (pos_ < sql_.size() &&
                (std::isdigit(static_cast<unsigned char>(sql_[pos_])) || sql_[pos_] == '.'))
@@ -127,7 +136,8 @@ private:
         return make(TokenKind::Number, start);
     }
 
-    Token make(TokenKind kind, size_t start) {
+    Token make(TokenKind kind, size_t start)
+    {
         return Token{kind, std::string(sql_.substr(start, pos_ - start))};
     }
 
@@ -138,11 +148,13 @@ private:
 
 } // namespace
 
-std::vector<Token> tokenize(std::string_view sql) {
+std::vector<Token> tokenize(std::string_view sql)
+{
     return Tokenizer(sql).run();
 }
 
-bool isKeyword(const Token& token, std::string_view keyword) {
+bool isKeyword(const Token& token, std::string_view keyword)
+{
     if (token.kind != TokenKind::Word || token.text.size() != keyword.size())
         return false;
     for (size_t i = 0; i < keyword.size(); ++i) {

@@ -9,13 +9,15 @@ struct SqliteFree {
     void operator()(char* text) const { sqlite3_free(text); }
 };
 
-std::string messageOf(sqlite3* db) {
+std::string messageOf(sqlite3* db)
+{
     return db ? sqlite3_errmsg(db) : "out of memory";
 }
 
 } // namespace
 
-SqliteHandle openDatabase(const std::string& fileName) {
+SqliteHandle openDatabase(const std::string& fileName)
+{
     sqlite3* raw = nullptr;
     const int rc = sqlite3_open_v2(fileName.c_str(), &raw,
                                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
@@ -25,7 +27,8 @@ SqliteHandle openDatabase(const std::string& fileName) {
     return db;
 }
 
-void execScript(sqlite3* db, const std::string& sql) {
+void execScript(sqlite3* db, const std::string& sql)
+{
     char* raw = nullptr;
     const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &raw);
     std::unique_ptr<char, SqliteFree> message(raw);
@@ -35,7 +38,8 @@ void execScript(sqlite3* db, const std::string& sql) {
 
 Statement::Statement(sqlite3* db, std::string_view sql)
     : db_(db)
-    , sql_(sql) {
+    , sql_(sql)
+{
     sqlite3_stmt* raw = nullptr;
     const char* tail = nullptr;
     const int rc = sqlite3_prepare_v2(db, sql_.c_str(), int(sql_.size()), &raw, &tail);
@@ -47,7 +51,8 @@ Statement::Statement(sqlite3* db, std::string_view sql)
     tail_ = std::string_view(sql_).substr(size_t(tail - sql_.c_str()));
 }
 
-bool Statement::step() {
+bool Statement::step()
+{
     const int rc = sqlite3_step(statement_.get());
     if (rc == SQLITE_ROW)
         return true;
@@ -56,33 +61,40 @@ bool Statement::step() {
     throw SqliteError(messageOf(db_));
 }
 
-void Statement::reset() {
+void Statement::reset()
+{
     sqlite3_reset(statement_.get());
     sqlite3_clear_bindings(statement_.get());
 }
 
-void Statement::bind(int index, std::string_view text) {
+void Statement::bind(int index, std::string_view text)
+{
     sqlite3_bind_text(statement_.get(), index, text.data(), int(text.size()), SQLITE_TRANSIENT);
 }
 
-void Statement::bind(int index, long long number) {
+void Statement::bind(int index, long long number)
+{
     sqlite3_bind_int64(statement_.get(), index, number);
 }
 
-void Statement::bindNull(int index) {
+void Statement::bindNull(int index)
+{
     sqlite3_bind_null(statement_.get(), index);
 }
 
-int Statement::columnCount() const {
+int Statement::columnCount() const
+{
     return sqlite3_column_count(statement_.get());
 }
 
-std::string Statement::columnName(int column) const {
+std::string Statement::columnName(int column) const
+{
     const char* name = sqlite3_column_name(statement_.get(), column);
     return name ? name : "";
 }
 
-std::string Statement::declaredType(int column) const {
+std::string Statement::declaredType(int column) const
+{
     const char* type = sqlite3_column_decltype(statement_.get(), column);
     std::string upper = type ? type : "";
     std::transform(upper.begin(), upper.end(), upper.begin(),
@@ -90,7 +102,8 @@ std::string Statement::declaredType(int column) const {
     return upper;
 }
 
-std::optional<std::string> Statement::text(int column) const {
+std::optional<std::string> Statement::text(int column) const
+{
     if (isNull(column))
         return std::nullopt;
     const auto* bytes = sqlite3_column_text(statement_.get(), column);
@@ -98,20 +111,24 @@ std::optional<std::string> Statement::text(int column) const {
     return std::string(reinterpret_cast<const char*>(bytes), size_t(size));
 }
 
-long long Statement::integer(int column) const {
+long long Statement::integer(int column) const
+{
     return sqlite3_column_int64(statement_.get(), column);
 }
 
-bool Statement::isNull(int column) const {
+bool Statement::isNull(int column) const
+{
     return sqlite3_column_type(statement_.get(), column) == SQLITE_NULL;
 }
 
-long long queryInteger(sqlite3* db, std::string_view sql) {
+long long queryInteger(sqlite3* db, std::string_view sql)
+{
     Statement statement(db, sql);
     return statement.step() ? statement.integer(0) : 0;
 }
 
-std::string quoteName(std::string_view name) {
+std::string quoteName(std::string_view name)
+{
     std::string quoted = "\"";
     for (char c : name) {
         quoted += c;

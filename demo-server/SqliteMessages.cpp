@@ -10,7 +10,8 @@ struct Translation {
     const char* french; // $1, $2 stand for the captured parts
 };
 
-const std::vector<Translation>& translations() {
+const std::vector<Translation>& translations()
+{
     static const std::vector<Translation> table = {
         {std::regex("no such column: (.*)"), "colonne inconnue « $1 »"},
         {std::regex("no such table: (.*)"), "table inconnue « $1 »"},
@@ -38,7 +39,8 @@ const std::vector<Translation>& translations() {
 
 } // namespace
 
-std::string frenchDatabaseMessage(std::string_view sqliteMessage) {
+std::string frenchDatabaseMessage(std::string_view sqliteMessage)
+{
     const std::string message(sqliteMessage);
     for (const Translation& translation : translations()) {
         std::smatch match;

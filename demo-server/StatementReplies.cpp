@@ -4,7 +4,8 @@
 #include "demo-server/ValueFormat.h"
 #include "demo-server/XmlOut.h"
 
-std::string queryReplyDocument(const QueryResult& result) {
+std::string queryReplyDocument(const QueryResult& result)
+{
     XmlOut out;
     out.open("document");
     out.endLine();
@@ -26,7 +27,8 @@ std::string queryReplyDocument(const QueryResult& result) {
     return out.windows1252();
 }
 
-std::string changeReplyDocument(const ChangeResult& result) {
+std::string changeReplyDocument(const ChangeResult& result)
+{
     XmlOut out;
     out.open("document");
     out.endLine();

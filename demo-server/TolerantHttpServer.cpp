@@ -8,7 +8,8 @@
 
 namespace {
 
-bool waitFor(int sock, short events, int milliseconds) {
+bool waitFor(int sock, short events, int milliseconds)
+{
     pollfd ready{sock, events, 0};
     int rc;
     do {
@@ -17,7 +18,8 @@ bool waitFor(int sock, short events, int milliseconds) {
     return rc > 0;
 }
 
-void addressOf(const sockaddr_storage& address, std::string& ip, int& port) {
+void addressOf(const sockaddr_storage& address, std::string& ip, int& port)
+{
     char text[INET6_ADDRSTRLEN] = {};
     if (address.ss_family == AF_INET) {
         const auto& v4 = reinterpret_cast<const sockaddr_in&>(address);
@@ -37,21 +39,25 @@ public:
     RequestLineStream(int sock, int readTimeoutMs, int writeTimeoutMs)
         : sock_(sock)
         , readTimeoutMs_(readTimeoutMs)
-        , writeTimeoutMs_(writeTimeoutMs) {}
+        , writeTimeoutMs_(writeTimeoutMs)
+    {}
 
     // The next bytes read start a request.
-    void startRequest() {
+    void startRequest()
+    {
         inRequestLine_ = true;
         marks_ = 0;
     }
     bool hasBuffered() const { return next_ < ready_.size(); }
 
-    bool is_readable() const override {
+    bool is_readable() const override
+    {
         return hasBuffered() || waitFor(sock_, POLLIN, readTimeoutMs_);
     }
     bool is_writable() const override { return waitFor(sock_, POLLOUT, writeTimeoutMs_); }
 
-    ssize_t read(char* ptr, size_t size) override {
+    ssize_t read(char* ptr, size_t size) override
+    {
         if (!hasBuffered()) {
             if (!waitFor(sock_, POLLIN, readTimeoutMs_))
                 return -1;
@@ -73,7 +79,8 @@ public:
         return ssize_t(count);
     }
 
-    ssize_t write(const char* ptr, size_t size) override {
+    ssize_t write(const char* ptr, size_t size) override
+    {
         if (!is_writable())
             return -1;
         ssize_t sent;
@@ -83,13 +90,15 @@ public:
         return sent;
     }
 
-    void get_remote_ip_and_port(std::string& ip, int& port) const override {
+    void get_remote_ip_and_port(std::string& ip, int& port) const override
+    {
         sockaddr_storage address{};
         socklen_t length = sizeof address;
         if (getpeername(sock_, reinterpret_cast<sockaddr*>(&address), &length) == 0)
             addressOf(address, ip, port);
     }
-    void get_local_ip_and_port(std::string& ip, int& port) const override {
+    void get_local_ip_and_port(std::string& ip, int& port) const override
+    {
         sockaddr_storage address{};
         socklen_t length = sizeof address;
         if (getsockname(sock_, reinterpret_cast<sockaddr*>(&address), &length) == 0)
@@ -98,7 +107,8 @@ public:
     socket_t socket() const override { return sock_; }
 
 private:
-    void take(char c) {
+    void take(char c)
+    {
         if (inRequestLine_ && c == '?' && marks_++ > 0) {
             ready_ += "%3F";
             return;
@@ -117,13 +127,15 @@ private:
     int marks_ = 0;
 };
 
-int milliseconds(time_t seconds, time_t microseconds) {
+int milliseconds(time_t seconds, time_t microseconds)
+{
     return int(seconds * 1000 + microseconds / 1000);
 }
 
 } // namespace
 
-bool TolerantHttpServer::process_and_close_socket(socket_t sock) {
+bool TolerantHttpServer::process_and_close_socket(socket_t sock)
+{
     RequestLineStream stream(sock, milliseconds(read_timeout_sec_, read_timeout_usec_),
                              milliseconds(write_timeout_sec_, write_timeout_usec_));
     bool served = false;

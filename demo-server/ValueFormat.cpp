@@ -6,13 +6,15 @@
 
 namespace {
 
-bool isDigit(char c) {
+bool isDigit(char c)
+{
     return c >= '0' && c <= '9';
 }
 
 } // namespace
 
-std::string documentDate(std::string_view stored) {
+std::string documentDate(std::string_view stored)
+{
     const bool iso = stored.size() >= 10 && isDigit(stored[0]) && isDigit(stored[1]) &&
                      isDigit(stored[2]) && isDigit(stored[3]) && stored[4] == '-' &&
                      isDigit(stored[5]) && isDigit(stored[6]) && stored[7] == '-' &&
@@ -28,7 +30,8 @@ std::string documentDate(std::string_view stored) {
     return text;
 }
 
-std::optional<double> readAmount(std::string_view text) {
+std::optional<double> readAmount(std::string_view text)
+{
     while (!text.empty() && text.front() == ' ')
         text.remove_prefix(1);
     while (!text.empty() && text.back() == ' ')
@@ -42,7 +45,8 @@ std::optional<double> readAmount(std::string_view text) {
     return value;
 }
 
-std::string formatAmount(double value) {
+std::string formatAmount(double value)
+{
     const double rounded = std::round(value * 100.0) / 100.0;
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, rounded == 0 ? 0.0 : rounded,
@@ -50,12 +54,14 @@ std::string formatAmount(double value) {
     return std::string(buffer, result.ptr);
 }
 
-std::string documentAmount(std::string_view stored) {
+std::string documentAmount(std::string_view stored)
+{
     const auto value = readAmount(stored);
     return value ? formatAmount(*value) : std::string(stored);
 }
 
-std::string documentValue(std::string_view declaredType, const std::optional<std::string>& stored) {
+std::string documentValue(std::string_view declaredType, const std::optional<std::string>& stored)
+{
     if (!stored)
         return {};
     if (declaredType == "DATE")

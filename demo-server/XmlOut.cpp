@@ -6,11 +6,13 @@
 
 #include "app/Cp1252.h"
 
-XmlOut::XmlOut() {
+XmlOut::XmlOut()
+{
     text_ = "<?xml version=\"1.0\" encoding=\"windows-1252\"?>\r\n";
 }
 
-void XmlOut::open(std::string_view name, std::string_view attributes) {
+void XmlOut::open(std::string_view name, std::string_view attributes)
+{
     text_ += '<';
     text_ += name;
     if (!attributes.empty()) {
@@ -20,23 +22,27 @@ void XmlOut::open(std::string_view name, std::string_view attributes) {
     text_ += '>';
 }
 
-void XmlOut::close(std::string_view name) {
+void XmlOut::close(std::string_view name)
+{
     text_ += "</";
     text_ += name;
     text_ += '>';
 }
 
-void XmlOut::element(std::string_view name, std::string_view text) {
+void XmlOut::element(std::string_view name, std::string_view text)
+{
     open(name);
     text_ += escapeXmlText(text);
     close(name);
 }
 
-std::string XmlOut::windows1252() const {
+std::string XmlOut::windows1252() const
+{
     return toCp1252(QString::fromUtf8(text_.data(), qsizetype(text_.size())));
 }
 
-std::string escapeXmlText(std::string_view text) {
+std::string escapeXmlText(std::string_view text)
+{
     std::string escaped;
     escaped.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {
@@ -66,7 +72,8 @@ std::string escapeXmlText(std::string_view text) {
     return escaped;
 }
 
-std::string elementName(std::string_view name) {
+std::string elementName(std::string_view name)
+{
     std::string clean;
     for (char c : name)
         clean += std::isalnum(static_cast<unsigned char>(c)) || c == '_' ? c : '_';
@@ -75,7 +82,8 @@ std::string elementName(std::string_view name) {
     return clean;
 }
 
-std::string logItemsDocument(std::string_view message) {
+std::string logItemsDocument(std::string_view message)
+{
     XmlOut out;
     out.open("document");
     out.open("LogItems");

@@ -24,13 +24,15 @@ namespace {
 
 std::atomic<bool> stopRequested{false};
 
-void requestStop(int) {
+void requestStop(int)
+{
     stopRequested = true;
 }
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     std::string error;
     const auto options = parseServerOptions(arguments, error);

@@ -6,13 +6,15 @@
 namespace {
 constexpr char16_t kBackspace = 8;
 
-QString dateText(int day) {
+QString dateText(int day)
+{
     return QString::fromStdString(formatDate(day));
 }
 } // namespace
 
 std::string comboValue(bool byIndex, bool blankFirst, int itemIndex, int infoType,
-                       std::string_view text, std::string_view staffIdentifier, bool staffList) {
+                       std::string_view text, std::string_view staffIdentifier, bool staffList)
+{
     std::string value;
     if (byIndex) {
         value = staffList ? std::string(staffIdentifier)
@@ -26,7 +28,8 @@ std::string comboValue(bool byIndex, bool blankFirst, int itemIndex, int infoTyp
 }
 
 ListBoxValue listBoxValue(const std::vector<bool>& selected, const std::vector<std::string>& texts,
-                          std::string_view codes) {
+                          std::string_view codes)
+{
     // Codes are ";" + code for each entry: field k + 1 of the text after its first ";".
     std::vector<std::string> codeList;
     if (!codes.empty()) {
@@ -55,14 +58,15 @@ ListBoxValue listBoxValue(const std::vector<bool>& selected, const std::vector<s
     return result;
 }
 
-bool dateRejected(int date, int minimum, int maximum) {
+bool dateRejected(int date, int minimum, int maximum)
+{
     if (minimum != 0 && date < minimum)
         return true;
     return maximum != 0 && date > maximum;
 }
 
-QString dateLimitMessage(const QString& caption, const QString& fieldName, int minimum,
-                         int maximum) {
+QString dateLimitMessage(const QString& caption, const QString& fieldName, int minimum, int maximum)
+{
     QString name = caption;
     name.remove(':');
     if (name.isEmpty())
@@ -76,7 +80,8 @@ QString dateLimitMessage(const QString& caption, const QString& fieldName, int m
     return start + QStringLiteral("doit être supérieure au \"%1\"").arg(dateText(minimum));
 }
 
-int adultBirthLimit(int today) {
+int adultBirthLimit(int today)
+{
     int year = 0, month = 0, day = 0;
     civilFromDay(today, year, month, day);
     year -= 18;
@@ -86,20 +91,23 @@ int adultBirthLimit(int today) {
     return dayFromCivil(year, month, day);
 }
 
-QString lockWarning(bool siteRightsGranted, int lockDate) {
+QString lockWarning(bool siteRightsGranted, int lockDate)
+{
     if (siteRightsGranted)
         return QStringLiteral("Enregistrement verrouillé, Date Livraison antérieure au ") +
                dateText(lockDate);
     return QStringLiteral("Enregistrement verrouillé");
 }
 
-QChar phoneKey(QChar key) {
+QChar phoneKey(QChar key)
+{
     if (key == QChar(kBackspace) || (key >= u'0' && key <= u'9'))
         return key;
     return QChar(0);
 }
 
-QChar plateKey(QChar key) {
+QChar plateKey(QChar key)
+{
     if (key == QChar(kBackspace) || (key >= u'0' && key <= u'9') || (key >= u'A' && key <= u'Z'))
         return key;
     if (key >= u'a' && key <= u'z')
@@ -107,6 +115,7 @@ QChar plateKey(QChar key) {
     return QChar(0);
 }
 
-QChar capitalKey(QChar key) {
+QChar capitalKey(QChar key)
+{
     return key >= u'a' && key <= u'z' ? QChar(key.unicode() - 32) : key;
 }

@@ -8,7 +8,8 @@
 namespace {
 
 // Delphi-like trimming: every byte up to the blank.
-std::string_view trimmed(std::string_view text) {
+std::string_view trimmed(std::string_view text)
+{
     while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ')
         text.remove_prefix(1);
     while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ')
@@ -16,13 +17,15 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
-void appendEscape(std::string& out, unsigned char c) {
+void appendEscape(std::string& out, unsigned char c)
+{
     char code[4];
     std::snprintf(code, sizeof code, "%%%02X", c);
     out += code;
 }
 
-std::string join(const std::vector<std::string>& parts, std::string_view separator) {
+std::string join(const std::vector<std::string>& parts, std::string_view separator)
+{
     std::string text;
     for (size_t i = 0; i < parts.size(); ++i) {
         if (i > 0)
@@ -34,7 +37,8 @@ std::string join(const std::vector<std::string>& parts, std::string_view separat
 
 } // namespace
 
-std::string SqlText(std::string_view text) {
+std::string SqlText(std::string_view text)
+{
     std::string literal = "'";
     for (char ch : trimmed(text)) {
         const auto c = static_cast<unsigned char>(ch);
@@ -60,19 +64,22 @@ std::string SqlText(std::string_view text) {
     return literal + "'";
 }
 
-std::string SqlNumber(std::string_view text) {
+std::string SqlNumber(std::string_view text)
+{
     std::string number;
     for (char c : trimmed(text))
         number += c == ',' ? '.' : c;
     return number;
 }
 
-std::string SqlDate(std::string_view text) {
+std::string SqlDate(std::string_view text)
+{
     const int day = parseDate(text);
     return day != 0 ? statementDate(day) : std::string("NULL");
 }
 
-std::string valueLiteral(std::string_view value, int infoType) {
+std::string valueLiteral(std::string_view value, int infoType)
+{
     if (value.empty())
         return "NULL";
     switch (infoType) {
@@ -87,19 +94,22 @@ std::string valueLiteral(std::string_view value, int infoType) {
     }
 }
 
-std::string keyCondition(std::string_view name, std::string_view orgValue, int infoType) {
+std::string keyCondition(std::string_view name, std::string_view orgValue, int infoType)
+{
     if (orgValue.empty())
         return "isNull(" + std::string(name) + ")";
     return std::string(name) + "=" + valueLiteral(orgValue, infoType);
 }
 
-std::string tableReference(std::string_view table) {
+std::string tableReference(std::string_view table)
+{
     if (table.find(' ') != std::string_view::npos)
         return "[" + std::string(table) + "]";
     return std::string(table);
 }
 
-PageChanges pageChanges(const std::vector<TsDesc>& fields, const HasControl& hasControl) {
+PageChanges pageChanges(const std::vector<TsDesc>& fields, const HasControl& hasControl)
+{
     PageChanges changes;
     bool keysDone = false;
     for (const TsDesc& field : fields) {
@@ -122,7 +132,8 @@ PageChanges pageChanges(const std::vector<TsDesc>& fields, const HasControl& has
     return changes;
 }
 
-std::string pageStatement(const PageChanges& changes, const PageStatementContext& context) {
+std::string pageStatement(const PageChanges& changes, const PageStatementContext& context)
+{
     if (changes.changed.empty())
         return {};
     const std::string table = tableReference(context.table);
@@ -165,7 +176,8 @@ std::string pageStatement(const PageChanges& changes, const PageStatementContext
     return statement;
 }
 
-bool isUnkeyedUpdate(std::string_view statement) {
+bool isUnkeyedUpdate(std::string_view statement)
+{
     constexpr std::string_view kWhere = " where ";
     return statement.substr(0, 7) == "Update " && statement.size() >= kWhere.size() &&
            statement.substr(statement.size() - kWhere.size()) == kWhere;

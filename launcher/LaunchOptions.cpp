@@ -10,9 +10,8 @@ const char* const kDeploymentKeys[9] = {"FtpHost",      "FtpPort",     "FtpUser"
 namespace {
 
 // "Key=Value" of --set and --deploy; nothing, with a French message, when it has no key.
-std::optional<std::pair<std::string, std::string>> keyValue(const std::string& option,
-                                                            const std::string& pair,
-                                                            std::string& error)
+std::optional<std::pair<std::string, std::string>>
+keyValue(const std::string& option, const std::string& pair, std::string& error)
 {
     const size_t eq = pair.find('=');
     if (eq == std::string::npos || eq == 0) {

@@ -35,8 +35,8 @@ std::string infoStruct(std::string_view base, std::string_view userConcession)
 
 std::string querySearch(std::string_view base, std::string_view statement, int maxRows)
 {
-    return join({base, "AxQuery", "?XMLC_OutputFormat=XML", "&SQL=", statement, "&MaxRows=",
-                 std::to_string(maxRows)});
+    return join({base, "AxQuery", "?XMLC_OutputFormat=XML", "&SQL=", statement,
+                 "&MaxRows=", std::to_string(maxRows)});
 }
 
 std::string queryCount(std::string_view base, std::string_view statement)
@@ -70,7 +70,8 @@ std::string reportClient(std::string_view base, std::string_view idClient)
     return join({base, "ReportPDF?rptSelect=idClient=", idClient, "&rptName=Fiche Ostrel"});
 }
 
-std::string reportVehicle(std::string_view base, std::string_view idVO, std::string_view kindCaption)
+std::string reportVehicle(std::string_view base, std::string_view idVO,
+                          std::string_view kindCaption)
 {
     return join({base, "ReportPDF?rptSelect=idVO=", idVO, "&rptName=", kindCaption,
                  " - Fiche Commerciale"});

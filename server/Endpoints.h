@@ -29,7 +29,8 @@ std::string insert(std::string_view base, std::string_view statement);
 std::string insertPost(std::string_view lastUrl);
 // 13: reports opened in the browser.
 std::string reportClient(std::string_view base, std::string_view idClient);
-std::string reportVehicle(std::string_view base, std::string_view idVO, std::string_view kindCaption);
+std::string reportVehicle(std::string_view base, std::string_view idVO,
+                          std::string_view kindCaption);
 std::string reportMargin(std::string_view base, std::string_view idVO);
 // 14: a photo file.
 std::string photo(std::string_view urlImages, std::string_view photoName);

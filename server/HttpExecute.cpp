@@ -59,9 +59,8 @@ void TAxKelvaro::HttpExecute(const std::string& url, const std::string& fileName
     WriteTrace("HttpExecute : " + fromCp1252(full) + " -> " + QString::fromStdString(fileName));
 
     RequestOutcome outcome;
-    waitForRequest([&] {
-        outcome = runGet(*IdHTTP1, full, [](int ms) { QThread::msleep(ulong(ms)); });
-    });
+    waitForRequest(
+        [&] { outcome = runGet(*IdHTTP1, full, [](int ms) { QThread::msleep(ulong(ms)); }); });
     if (outcome.newConnection)
         IdHTTP1Status("Connected.");
     if (outcome.failed) {

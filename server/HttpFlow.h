@@ -25,10 +25,10 @@ constexpr int kRetryPauseMs = 250;
 
 // What a request ended with.
 struct RequestOutcome {
-    bool failed = false;     // no reply at all: the reply file is not touched
-    std::string error;       // the library's message when failed
-    std::string reply;       // the reply text to write (after the rewrite)
-    std::string warning;     // text for the warning label; empty means success
+    bool failed = false; // no reply at all: the reply file is not touched
+    std::string error;   // the library's message when failed
+    std::string reply;   // the reply text to write (after the rewrite)
+    std::string warning; // text for the warning label; empty means success
     int attempts = 0;
     bool newConnection = false;
 };

@@ -73,8 +73,7 @@ struct RequestClient::Handle {
 RequestClient::RequestClient(bool readTimeout)
     : handle_(std::make_unique<Handle>())
     , readTimeoutMs_(readTimeout ? 5000 : 0)
-{
-}
+{}
 
 RequestClient::~RequestClient() = default;
 
@@ -135,9 +134,8 @@ HttpReply RequestClient::perform()
         return reply;
     }
     if (reply.status >= 400) {
-        reply.error = handle_->statusLine.empty()
-                          ? "HTTP/1.1 " + std::to_string(reply.status)
-                          : handle_->statusLine;
+        reply.error = handle_->statusLine.empty() ? "HTTP/1.1 " + std::to_string(reply.status)
+                                                  : handle_->statusLine;
         return reply;
     }
     reply.ok = true;
@@ -172,7 +170,7 @@ HttpReply RequestClient::postMultipart(const std::string& url, const MultipartFo
         if (part.isFile) {
             curl_mime_filename(field, part.fileName.c_str());
             curl_mime_type(field, part.contentType.empty() ? "application/octet-stream"
-                                                         : part.contentType.c_str());
+                                                           : part.contentType.c_str());
         }
     }
     curl_slist_free_all(handle_->headers);

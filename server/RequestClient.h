@@ -19,7 +19,8 @@ struct FormPart {
     static FormPart file(std::string name, std::string fileName, std::string data,
                          std::string contentType = {})
     {
-        return {std::move(name), std::move(data), std::move(fileName), std::move(contentType), true};
+        return {std::move(name), std::move(data), std::move(fileName), std::move(contentType),
+                true};
     }
 };
 using MultipartForm = std::vector<FormPart>;
@@ -28,7 +29,7 @@ struct HttpReply {
     bool ok = false;
     long status = 0;
     std::string body;
-    std::string error;      // the library's message, or the status line of an HTTP error
+    std::string error; // the library's message, or the status line of an HTTP error
     bool newConnection = false;
 };
 

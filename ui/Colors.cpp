@@ -40,7 +40,8 @@ constexpr std::array<unsigned, 31> kSystemRgb = {
 };
 } // namespace
 
-QColor toQColor(unsigned value) {
+QColor toQColor(unsigned value)
+{
     if ((value >> 24) == 0xFF) {
         const unsigned index = value & 0xFFFFFF;
         if (index >= kSystemRgb.size())

@@ -2,7 +2,8 @@
 
 #include <QFont>
 
-void installFontSubstitutes() {
+void installFontSubstitutes()
+{
     QFont::insertSubstitution("Comic Sans MS", "Comic Neue");
     QFont::insertSubstitution("MS Sans Serif", "DejaVu Sans");
 }

@@ -18,19 +18,22 @@ const QColor kRed(200, 35, 35);
 const QColor kBlue(35, 90, 190);
 const QColor kPaper(252, 252, 248);
 
-void plus(QPainter& p, QPointF centre, qreal half, const QColor& colour) {
+void plus(QPainter& p, QPointF centre, qreal half, const QColor& colour)
+{
     p.setPen(QPen(colour, half * 0.7, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(centre - QPointF(half, 0), centre + QPointF(half, 0));
     p.drawLine(centre - QPointF(0, half), centre + QPointF(0, half));
 }
 
-void cross(QPainter& p, QPointF centre, qreal half, const QColor& colour) {
+void cross(QPainter& p, QPointF centre, qreal half, const QColor& colour)
+{
     p.setPen(QPen(colour, half * 0.7, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(centre + QPointF(-half, -half), centre + QPointF(half, half));
     p.drawLine(centre + QPointF(-half, half), centre + QPointF(half, -half));
 }
 
-void page(QPainter& p, const QRectF& box) {
+void page(QPainter& p, const QRectF& box)
+{
     p.setPen(QPen(kInk, 1.2));
     p.setBrush(kPaper);
     p.drawRect(box);
@@ -39,7 +42,8 @@ void page(QPainter& p, const QRectF& box) {
         p.drawLine(QPointF(box.left() + 3, y), QPointF(box.right() - 3, y));
 }
 
-void photo(QPainter& p) {
+void photo(QPainter& p)
+{
     p.setPen(QPen(kInk, 1.2));
     p.setBrush(QColor(200, 225, 250));
     p.drawRect(QRectF(3, 6, 26, 20));
@@ -51,7 +55,8 @@ void photo(QPainter& p) {
     p.drawEllipse(QPointF(23, 11), 2.5, 2.5);
 }
 
-void circularArrow(QPainter& p, const QColor& colour) {
+void circularArrow(QPainter& p, const QColor& colour)
+{
     p.setPen(QPen(colour, 3.5, Qt::SolidLine, Qt::FlatCap));
     p.setBrush(Qt::NoBrush);
     p.drawArc(QRectF(6, 6, 20, 20), 30 * 16, 280 * 16);
@@ -61,7 +66,8 @@ void circularArrow(QPainter& p, const QColor& colour) {
     p.drawPath(head);
 }
 
-void magnifier(QPainter& p) {
+void magnifier(QPainter& p)
+{
     p.setPen(QPen(QColor(110, 80, 40), 4.5, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(19, 19), QPointF(28, 28));
     p.setPen(QPen(kInk, 2.5));
@@ -69,7 +75,8 @@ void magnifier(QPainter& p) {
     p.drawEllipse(QPointF(13, 13), 9, 9);
 }
 
-void draw(QPainter& p, Glyph which) {
+void draw(QPainter& p, Glyph which)
+{
     switch (which) {
     case Glyph::Sweep:
         p.setPen(QPen(QColor(130, 80, 30), 3, Qt::SolidLine, Qt::RoundCap));
@@ -243,7 +250,8 @@ void draw(QPainter& p, Glyph which) {
 
 } // namespace
 
-QPixmap glyph(Glyph which, int size) {
+QPixmap glyph(Glyph which, int size)
+{
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);

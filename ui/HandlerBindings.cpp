@@ -18,19 +18,22 @@
 
 namespace {
 // A slot that calls a method of the window with the slot's arguments.
-template <class... Args> auto handler(TAxKelvaro* window, void (TAxKelvaro::*method)(Args...)) {
+template <class... Args> auto handler(TAxKelvaro* window, void (TAxKelvaro::*method)(Args...))
+{
     return [window, method](Args... args) { (window->*method)(std::forward<Args>(args)...); };
 }
 
 // A click slot for a method that needs no sender.
-auto click(TAxKelvaro* window, void (TAxKelvaro::*method)()) {
+auto click(TAxKelvaro* window, void (TAxKelvaro::*method)())
+{
     return [window, method](ControlFace&) { (window->*method)(); };
 }
 } // namespace
 
 using Faces = std::initializer_list<ControlFace*>;
 
-void TAxKelvaro::bindDesignedHandlers() {
+void TAxKelvaro::bindDesignedHandlers()
+{
     auto on = [this](auto method) { return handler(this, method); };
     auto clicked = [this](void (TAxKelvaro::*method)()) { return click(this, method); };
     auto changes = [&](Faces controls, void (TAxKelvaro::*method)(ControlFace&)) {

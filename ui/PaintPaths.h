@@ -6,7 +6,8 @@
 #include <QPointF>
 
 // A closed outline through the given corners, for the drawn pictures.
-inline QPainterPath closedPath(std::initializer_list<QPointF> corners) {
+inline QPainterPath closedPath(std::initializer_list<QPointF> corners)
+{
     QPainterPath path;
     bool first = true;
     for (const QPointF& corner : corners) {

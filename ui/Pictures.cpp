@@ -10,14 +10,16 @@
 namespace pictures {
 namespace {
 
-QPixmap transparentPixmap(int width, int height) {
+QPixmap transparentPixmap(int width, int height)
+{
     QPixmap pixmap(width, height);
     pixmap.fill(Qt::transparent);
     return pixmap;
 }
 
 // A shaded disc filling a 16 x 16 picture.
-void drawDisc(QPainter& p, const QColor& fill) {
+void drawDisc(QPainter& p, const QColor& fill)
+{
     QRadialGradient shade(QPointF(6, 5), 10);
     shade.setColorAt(0, fill.lighter(150));
     shade.setColorAt(1, fill);
@@ -26,14 +28,16 @@ void drawDisc(QPainter& p, const QColor& fill) {
     p.drawEllipse(QRectF(0.5, 0.5, 15, 15));
 }
 
-void drawTriangle(QPainter& p, const QColor& fill) {
+void drawTriangle(QPainter& p, const QColor& fill)
+{
     const QPainterPath triangle = closedPath({{6, 4}, {12, 8}, {6, 12}});
     p.setPen(Qt::NoPen);
     p.setBrush(fill);
     p.drawPath(triangle);
 }
 
-void drawCar(QPainter& p, const QRectF& box, const QColor& body) {
+void drawCar(QPainter& p, const QRectF& box, const QColor& body)
+{
     const qreal w = box.width();
     const qreal h = box.height();
     const QPainterPath car = closedPath({{box.left(), box.top() + h * 0.75},
@@ -57,7 +61,8 @@ void drawCar(QPainter& p, const QRectF& box, const QColor& body) {
 
 } // namespace
 
-QPixmap listPicture(int index) {
+QPixmap listPicture(int index)
+{
     QPixmap pixmap = transparentPixmap(kListSize, kListSize);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
@@ -100,7 +105,8 @@ QPixmap listPicture(int index) {
     return pixmap;
 }
 
-QPixmap noPhoto() {
+QPixmap noPhoto()
+{
     QPixmap pixmap(160, 120);
     pixmap.fill(QColor(236, 236, 236));
     QPainter p(&pixmap);
@@ -127,7 +133,8 @@ QPixmap noPhoto() {
     return pixmap;
 }
 
-QIcon windowIcon() {
+QIcon windowIcon()
+{
     QIcon icon;
     for (int size : {16, 32, 48, 64}) {
         QPixmap pixmap = transparentPixmap(size, size);
@@ -152,7 +159,8 @@ QIcon windowIcon() {
     return icon;
 }
 
-QPixmap splashPicture() {
+QPixmap splashPicture()
+{
     QPixmap pixmap = transparentPixmap(545, 81);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);

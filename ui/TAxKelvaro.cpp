@@ -28,7 +28,8 @@ constexpr int kSearchPanelBevel = 7;
 TAxKelvaro::TAxKelvaro(QWidget* parent)
     : QWidget(parent)
     , IdHTTP1(std::make_unique<RequestClient>(true))
-    , IdHTTP2(std::make_unique<RequestClient>(false)) {
+    , IdHTTP2(std::make_unique<RequestClient>(false))
+{
     setObjectName("AxKelvaro");
     buildLayout();
     bindDesignedHandlers();
@@ -40,17 +41,20 @@ TAxKelvaro::TAxKelvaro(QWidget* parent)
     Timer1->start();
 }
 
-TAxKelvaro::~TAxKelvaro() {
+TAxKelvaro::~TAxKelvaro()
+{
     ActiveFormDestroy();
 }
 
-bool TAxKelvaro::event(QEvent* event) {
+bool TAxKelvaro::event(QEvent* event)
+{
     if (event->type() == QEvent::WindowActivate)
         ActiveFormActivate();
     return QWidget::event(event);
 }
 
-void TAxKelvaro::buildLayout() {
+void TAxKelvaro::buildLayout()
+{
     setWindowTitle("Kelvaro ");
     setFixedSize(825, 596);
     setWindowIcon(pictures::windowIcon());

@@ -2,7 +2,8 @@
 
 namespace {
 
-unsigned char upperByte(unsigned char c) {
+unsigned char upperByte(unsigned char c)
+{
     if (c >= 'a' && c <= 'z')
         return c - 32;
     if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
@@ -21,7 +22,8 @@ unsigned char upperByte(unsigned char c) {
     }
 }
 
-unsigned char lowerByte(unsigned char c) {
+unsigned char lowerByte(unsigned char c)
+{
     if (c >= 'A' && c <= 'Z')
         return c + 32;
     if (c >= 0xC0 && c <= 0xDE && c != 0xD7)
@@ -42,14 +44,16 @@ unsigned char lowerByte(unsigned char c) {
 
 } // namespace
 
-std::string upperCp1252(std::string_view text) {
+std::string upperCp1252(std::string_view text)
+{
     std::string result(text);
     for (char& c : result)
         c = char(upperByte(static_cast<unsigned char>(c)));
     return result;
 }
 
-std::string lowerCp1252(std::string_view text) {
+std::string lowerCp1252(std::string_view text)
+{
     std::string result(text);
     for (char& c : result)
         c = char(lowerByte(static_cast<unsigned char>(c)));
@@ -57,7 +61,8 @@ std::string lowerCp1252(std::string_view text) {
 }
 
 std::string replaceAllIgnoringCase(std::string_view text, std::string_view from,
-                                   std::string_view to) {
+                                   std::string_view to)
+{
     if (from.empty())
         return std::string(text);
     const std::string upperText = upperCp1252(text);
@@ -74,11 +79,13 @@ std::string replaceAllIgnoringCase(std::string_view text, std::string_view from,
     return result;
 }
 
-bool containsText(std::string_view text, std::string_view part) {
+bool containsText(std::string_view text, std::string_view part)
+{
     return text.find(part) != std::string_view::npos;
 }
 
-std::string_view beforeColon(std::string_view text) {
+std::string_view beforeColon(std::string_view text)
+{
     const size_t at = text.find(" : ");
     return at == std::string_view::npos ? text : text.substr(0, at);
 }

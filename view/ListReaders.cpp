@@ -21,7 +21,8 @@ constexpr ListPlace kNewMarks{"VNMarksS", "VNMarks", "", "vnMark"};
 constexpr ListPlace kNewModels{"VNModelsS", "VNModels", "vnMark", "vnModel"};
 constexpr ListPlace kNewVersions{"VNVersionsS", "VNVersions", "vnModel", "vnVers"};
 
-std::string decodeEntry(std::string_view text, bool withLineBreaks) {
+std::string decodeEntry(std::string_view text, bool withLineBreaks)
+{
     return XmlUnescape(text, withLineBreaks);
 }
 
@@ -29,7 +30,8 @@ std::string decodeEntry(std::string_view text, bool withLineBreaks) {
 // the run reads them (an item without text repeats the previous one's). Nothing when no item of
 // that group exists.
 std::optional<std::vector<std::string>> runTexts(const ListSource& lists, const ListPlace& place,
-                                                 std::string_view upperFilter) {
+                                                 std::string_view upperFilter)
+{
     const auto& bodies = lists.items(place.container, place.item);
     size_t begin = 0;
     const std::vector<std::string>* groups = nullptr;
@@ -54,14 +56,16 @@ std::optional<std::vector<std::string>> runTexts(const ListSource& lists, const 
     return texts;
 }
 
-std::string generalType(std::string_view name) {
+std::string generalType(std::string_view name)
+{
     std::string type = upperCp1252(name);
     return type == "SUJETRELANCE" ? "SUJETACTION" : type;
 }
 
 } // namespace
 
-std::vector<std::string> staffNames(const ListSource& lists, std::string_view recordSite) {
+std::vector<std::string> staffNames(const ListSource& lists, std::string_view recordSite)
+{
     std::vector<std::string> names;
     std::string name, sites;
     for (std::string_view body : lists.items("InfoComS", "InfoCom")) {
@@ -75,7 +79,8 @@ std::vector<std::string> staffNames(const ListSource& lists, std::string_view re
 
 std::optional<std::vector<std::string>> listEntries(const ListSource& lists, std::string_view name,
                                                     std::string_view recordSite,
-                                                    bool withLineBreaks) {
+                                                    bool withLineBreaks)
+{
     if (name == "InfoCom")
         return staffNames(lists, recordSite);
     auto texts = runTexts(lists, kGeneral, upperCp1252(name));
@@ -85,7 +90,8 @@ std::optional<std::vector<std::string>> listEntries(const ListSource& lists, std
     return texts;
 }
 
-std::optional<std::string> staffNameOf(const TXml& lists, std::string_view idCom) {
+std::optional<std::string> staffNameOf(const TXml& lists, std::string_view idCom)
+{
     // Search by key: the first comparison reads from the container's content.
     TXml cursor = lists;
     XmlFind(cursor, "InfoComS");
@@ -101,7 +107,8 @@ std::optional<std::string> staffNameOf(const TXml& lists, std::string_view idCom
 }
 
 std::string storedValueOf(const ListSource& lists, std::string_view name,
-                          std::string_view entryText, bool withLineBreaks) {
+                          std::string_view entryText, bool withLineBreaks)
+{
     if (name == "InfoCom") {
         std::string id, person;
         for (std::string_view body : lists.items("InfoComS", "InfoCom")) {
@@ -121,7 +128,8 @@ std::string storedValueOf(const ListSource& lists, std::string_view name,
 }
 
 ComboFill fillBoundCombo(const ListSource& lists, const ComboFillRequest& request,
-                         CascadeMemory& memory) {
+                         CascadeMemory& memory)
+{
     ComboFill fill;
     std::string key = upperCp1252(request.listField);
     std::string value = request.value;
@@ -194,7 +202,8 @@ ComboFill fillBoundCombo(const ListSource& lists, const ComboFillRequest& reques
 }
 
 ListBoxFill fillBoundListBox(const ListSource& lists, std::string_view listField,
-                             std::string_view value, std::string_view clientSite) {
+                             std::string_view value, std::string_view clientSite)
+{
     ListBoxFill fill;
     const std::string upperValue = upperCp1252(value);
     auto add = [&](std::string text, const std::string& code) {

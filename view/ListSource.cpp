@@ -5,7 +5,8 @@
 namespace {
 
 std::vector<std::string_view> walkItems(const TXml& doc, std::string_view container,
-                                        std::string_view item) {
+                                        std::string_view item)
+{
     std::vector<std::string_view> bodies;
     TXml cursor = doc;
     XmlFind(cursor, container);
@@ -14,8 +15,8 @@ std::vector<std::string_view> walkItems(const TXml& doc, std::string_view contai
     return bodies;
 }
 
-std::vector<std::string> carry(const std::vector<std::string_view>& bodies,
-                               std::string_view child) {
+std::vector<std::string> carry(const std::vector<std::string_view>& bodies, std::string_view child)
+{
     std::vector<std::string> values;
     values.reserve(bodies.size());
     std::string value;
@@ -26,7 +27,8 @@ std::vector<std::string> carry(const std::vector<std::string_view>& bodies,
     return values;
 }
 
-std::string key(std::string_view container, std::string_view item, std::string_view child = {}) {
+std::string key(std::string_view container, std::string_view item, std::string_view child = {})
+{
     std::string k(container);
     k += '\x01';
     k += item;
@@ -38,21 +40,24 @@ std::string key(std::string_view container, std::string_view item, std::string_v
 } // namespace
 
 const std::vector<std::string_view>& ScanningLists::items(std::string_view container,
-                                                          std::string_view item) const {
+                                                          std::string_view item) const
+{
     lastItems_ = walkItems(doc_, container, item);
     return lastItems_;
 }
 
 const std::vector<std::string>& ScanningLists::carriedChild(std::string_view container,
                                                             std::string_view item,
-                                                            std::string_view child) const {
+                                                            std::string_view child) const
+{
     lastChild_ = carry(walkItems(doc_, container, item), child);
     return lastChild_;
 }
 
 std::optional<size_t> ScanningLists::firstOfGroup(std::string_view container, std::string_view item,
                                                   std::string_view child,
-                                                  std::string_view upperFilter) const {
+                                                  std::string_view upperFilter) const
+{
     TXml cursor = doc_;
     XmlFind(cursor, container);
     std::string value;
@@ -65,7 +70,8 @@ std::optional<size_t> ScanningLists::firstOfGroup(std::string_view container, st
 }
 
 const std::vector<std::string_view>& IndexedLists::items(std::string_view container,
-                                                         std::string_view item) const {
+                                                         std::string_view item) const
+{
     const std::string k = key(container, item);
     auto it = items_.find(k);
     if (it == items_.end())
@@ -74,7 +80,8 @@ const std::vector<std::string_view>& IndexedLists::items(std::string_view contai
 }
 
 const IndexedLists::Group& IndexedLists::group(std::string_view container, std::string_view item,
-                                               std::string_view child) const {
+                                               std::string_view child) const
+{
     const std::string k = key(container, item, child);
     auto it = groups_.find(k);
     if (it != groups_.end())
@@ -88,13 +95,15 @@ const IndexedLists::Group& IndexedLists::group(std::string_view container, std::
 
 const std::vector<std::string>& IndexedLists::carriedChild(std::string_view container,
                                                            std::string_view item,
-                                                           std::string_view child) const {
+                                                           std::string_view child) const
+{
     return group(container, item, child).carried;
 }
 
 std::optional<size_t> IndexedLists::firstOfGroup(std::string_view container, std::string_view item,
                                                  std::string_view child,
-                                                 std::string_view upperFilter) const {
+                                                 std::string_view upperFilter) const
+{
     const Group& g = group(container, item, child);
     const auto it = g.first.find(upperFilter);
     if (it == g.first.end())

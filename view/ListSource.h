@@ -36,7 +36,8 @@ public:
 class ScanningLists : public ListSource {
 public:
     explicit ScanningLists(TXml lists)
-        : doc_(std::move(lists)) {}
+        : doc_(std::move(lists))
+    {}
     const std::vector<std::string_view>& items(std::string_view container,
                                                std::string_view item) const override;
     const std::vector<std::string>& carriedChild(std::string_view container, std::string_view item,
@@ -57,7 +58,8 @@ private:
 class IndexedLists : public ListSource {
 public:
     explicit IndexedLists(TXml lists)
-        : doc_(std::move(lists)) {}
+        : doc_(std::move(lists))
+    {}
     const std::vector<std::string_view>& items(std::string_view container,
                                                std::string_view item) const override;
     const std::vector<std::string>& carriedChild(std::string_view container, std::string_view item,

@@ -6,7 +6,8 @@
 #include "view/CaseText.h"
 
 std::string recordKind(bool hasClient, const std::optional<std::string>& typeVO,
-                       std::string_view statutVD, int idTypeVO) {
+                       std::string_view statutVD, int idTypeVO)
+{
     if (hasClient)
         return "_TCL";
     const std::string type = typeVO ? *typeVO : (idTypeVO == 1 ? "1" : "2");
@@ -17,12 +18,14 @@ std::string recordKind(bool hasClient, const std::optional<std::string>& typeVO,
     return "_TVN";
 }
 
-std::string kindCaption(std::string_view kind) {
+std::string kindCaption(std::string_view kind)
+{
     return kind.size() >= 4 ? std::string(kind.substr(2, 2)) : std::string();
 }
 
 bool siteRights(std::string_view userSite, std::string_view recordSiteUpper, std::string_view owner,
-                std::string_view idUser) {
+                std::string_view idUser)
+{
     if (userSite == "#")
         return true;
     if (!recordSiteUpper.empty() && containsText(upperCp1252(userSite), recordSiteUpper))
@@ -30,12 +33,14 @@ bool siteRights(std::string_view userSite, std::string_view recordSiteUpper, std
     return owner == idUser;
 }
 
-bool lockedByDelivery(std::string_view deliveryDate, int lockDate) {
+bool lockedByDelivery(std::string_view deliveryDate, int lockDate)
+{
     const int delivered = parseDate(deliveryDate);
     return delivered != 0 && delivered < lockDate;
 }
 
-bool hasGroupRight(const TXml& record, std::string_view groups, bool siteRightsGranted) {
+bool hasGroupRight(const TXml& record, std::string_view groups, bool siteRightsGranted)
+{
     TXml cursor = record;
     XmlFind(cursor, "GNames");
     while (siteRightsGranted && XmlNext(cursor, "GName") > 0) {
@@ -47,7 +52,8 @@ bool hasGroupRight(const TXml& record, std::string_view groups, bool siteRightsG
     return false;
 }
 
-OptionDates readOptionDates(const TXml& record) {
+OptionDates readOptionDates(const TXml& record)
+{
     TXml cursor = record;
     XmlFind(cursor, "OptDates");
     auto date = [&](const char* name) {
@@ -64,12 +70,14 @@ OptionDates readOptionDates(const TXml& record) {
     return dates;
 }
 
-std::string vehicleTitle(std::string_view make, std::string_view version) {
+std::string vehicleTitle(std::string_view make, std::string_view version)
+{
     return upperCp1252(make) + " - " + std::string(version);
 }
 
 std::string identityText(std::string_view civility, std::string_view surname,
-                         std::string_view firstName) {
+                         std::string_view firstName)
+{
     std::string identity;
     if (!civility.empty())
         identity = std::string(civility) + " ";
@@ -81,7 +89,8 @@ std::string identityText(std::string_view civility, std::string_view surname,
     return identity;
 }
 
-int emailFontSize(size_t length) {
+int emailFontSize(size_t length)
+{
     if (length < 14)
         return 12;
     if (length < 20)
@@ -93,7 +102,8 @@ int emailFontSize(size_t length) {
     return 7;
 }
 
-std::string GroupPhoneDigits(std::string_view phone) {
+std::string GroupPhoneDigits(std::string_view phone)
+{
     if (phone.size() <= 1)
         return {};
     std::string grouped;
@@ -113,12 +123,14 @@ std::string GroupPhoneDigits(std::string_view phone) {
     return grouped;
 }
 
-int daysBetween(int first, int second) {
+int daysBetween(int first, int second)
+{
     return std::abs(second - first);
 }
 
 std::string usedVehicleDays(std::string_view orderDate, std::string_view entryDate, int serverToday,
-                            int today) {
+                            int today)
+{
     auto read = [today](std::string_view text) {
         const int day = parseDate(text);
         return day != 0 ? day : today;
@@ -132,7 +144,8 @@ std::string usedVehicleDays(std::string_view orderDate, std::string_view entryDa
 }
 
 std::string newVehicleDays(std::string_view orderDate, std::string_view invoiceDate,
-                           std::string_view registrationDate, int today) {
+                           std::string_view registrationDate, int today)
+{
     int ordered = parseDate(orderDate);
     if (ordered == 0)
         ordered = today;
@@ -143,7 +156,8 @@ std::string newVehicleDays(std::string_view orderDate, std::string_view invoiceD
     return days > 0 ? std::to_string(days) + " jours" : std::string();
 }
 
-std::string swapHintWord(std::string_view hint, bool isClient) {
+std::string swapHintWord(std::string_view hint, bool isClient)
+{
     // The words of the hints are Windows-1252: "véhicule".
     const std::string vehicle = "v\xe9hicule", client = "client";
     const std::string from = isClient ? vehicle : client;

@@ -13,14 +13,16 @@ constexpr int kTopOffsetPixels = 35;
 constexpr int kMinimumHeightPixels = 18;
 constexpr size_t kSourceNameLimit = 200;
 
-std::string childText(const TXml& item, const char* name) {
+std::string childText(const TXml& item, const char* name)
+{
     std::string value;
     XmlValue(item, name, value);
     return value;
 }
 
 // A number child, or its default when absent or not a whole number.
-long long childNumber(const TXml& item, const char* name, long long fallback) {
+long long childNumber(const TXml& item, const char* name, long long fallback)
+{
     std::string text;
     XmlValue(item, name, text);
     return parseWholeNumber(text).value_or(fallback);
@@ -29,7 +31,8 @@ long long childNumber(const TXml& item, const char* name, long long fallback) {
 } // namespace
 
 std::optional<TabDescription> findTabDescription(const TXml& structure, std::string_view kind,
-                                                 int entry) {
+                                                 int entry)
+{
     TXml cursor = structure;
     XmlFind(cursor, "axStructS");
     const std::string number = std::to_string(entry);
@@ -42,11 +45,13 @@ std::optional<TabDescription> findTabDescription(const TXml& structure, std::str
     return std::nullopt;
 }
 
-int twipsToPixels(long long twips) {
+int twipsToPixels(long long twips)
+{
     return int(std::nearbyint(double(twips) / 15.0)); // the default rounding mode is to even
 }
 
-std::vector<TsDesc> fieldDescriptions(const TXml& structure, std::string_view dataKey) {
+std::vector<TsDesc> fieldDescriptions(const TXml& structure, std::string_view dataKey)
+{
     std::vector<TsDesc> fields;
     TXml cursor = structure;
     XmlFind(cursor, "axStructS");
@@ -94,7 +99,8 @@ std::vector<TsDesc> fieldDescriptions(const TXml& structure, std::string_view da
     return fields;
 }
 
-std::string transformValue(std::string_view value, int ctrlKind, int infoType, int today) {
+std::string transformValue(std::string_view value, int ctrlKind, int infoType, int today)
+{
     std::string result(value);
     if (ctrlKind == 109 && infoType == 2)
         result = XmlUnescape(result, true);
@@ -107,12 +113,14 @@ std::string transformValue(std::string_view value, int ctrlKind, int infoType, i
     return result;
 }
 
-bool fieldVisible(int enabledCode, bool hasRights) {
+bool fieldVisible(int enabledCode, bool hasRights)
+{
     // 3 is never shown, 2 only to users with the field's right.
     return enabledCode != 3 && (hasRights || enabledCode != 2);
 }
 
-int labelLeft(int fieldLeft, int ctrlKind) {
+int labelLeft(int fieldLeft, int ctrlKind)
+{
     if (ctrlKind == 110 || ctrlKind == 120)
         return fieldLeft;
     if (fieldLeft < 94)
@@ -122,6 +130,7 @@ int labelLeft(int fieldLeft, int ctrlKind) {
     return fieldLeft - 22;
 }
 
-bool requiredMarkerShown(bool notNull, std::string_view value) {
+bool requiredMarkerShown(bool notNull, std::string_view value)
+{
     return notNull && (value.empty() || value == "0.00" || value == "0");
 }

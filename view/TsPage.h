@@ -62,12 +62,15 @@ struct TsPage {
 inline constexpr int kPageEntries = 10;
 
 // A bound control's tag: (entry - 1) * 10000 + position in the entry's fields.
-inline int fieldTag(int entry, int position) {
+inline int fieldTag(int entry, int position)
+{
     return (entry - 1) * 10000 + position;
 }
-inline int entryOfTag(int tag) {
+inline int entryOfTag(int tag)
+{
     return tag / 10000 + 1;
 }
-inline int positionOfTag(int tag) {
+inline int positionOfTag(int tag)
+{
     return tag % 10000;
 }

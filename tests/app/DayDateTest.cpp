@@ -18,9 +18,9 @@ TEST(DayDate, ParsesAndFormatsRoundTrip)
 
 TEST(DayDate, UnreadableTextsGiveZero)
 {
-    const char* unreadable[] = {"",           "__/__/____", "31/02/2007", "29/02/2007", "15/13/2007",
-                                "0/03/2007",  "15/03/07",   "15-03-2007", "15/03/2007 ", "aa/bb/cccc",
-                                "15/03/20071", "123/03/2007"};
+    const char* unreadable[] = {
+        "",         "__/__/____", "31/02/2007",  "29/02/2007", "15/13/2007",  "0/03/2007",
+        "15/03/07", "15-03-2007", "15/03/2007 ", "aa/bb/cccc", "15/03/20071", "123/03/2007"};
     for (const char* text : unreadable)
         EXPECT_EQ(parseDate(text), 0) << text;
 }

@@ -8,8 +8,15 @@ TEST(StartParameters, ZeroPrefixedNumbers)
     struct Case {
         const char* text;
         std::optional<int> value;
-    } cases[] = {{"", 0}, {"0", 0}, {"1", 1}, {"7", 7}, {"03", 3}, {"abc", std::nullopt},
-                 {"-1", std::nullopt}, {" 1", std::nullopt}, {"1.5", std::nullopt},
+    } cases[] = {{"", 0},
+                 {"0", 0},
+                 {"1", 1},
+                 {"7", 7},
+                 {"03", 3},
+                 {"abc", std::nullopt},
+                 {"-1", std::nullopt},
+                 {" 1", std::nullopt},
+                 {"1.5", std::nullopt},
                  {"99999999999", std::nullopt}};
     for (const Case& c : cases)
         EXPECT_EQ(zeroPrefixedNumber(c.text), c.value) << c.text;

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFrame>
 #include <QLabel>
 #include <QMessageBox>
-#include <QFrame>
 #include <QTimer>
 
 #include "app/FileVersion.h"
@@ -24,13 +24,13 @@ QMessageBox* findMessageBox(const char* name)
 TEST(StartUp, ReadsTheTwelveParametersAndWritesTheFourKeys)
 {
     WindowHarness harness(WindowHarness::Options{{"HttpRoot", "http://root/"},
-                           {"BaseHRef", ""},
-                           {"idTVO", "123"},
-                           {"idUser", "4711"},
-                           {"UserConcession", "BRESMAN"},
-                           {"UserSite", "Évreux;Vernon"},
-                           {"idClient", "55"},
-                           {"idTypeVO", "3"}});
+                                                 {"BaseHRef", ""},
+                                                 {"idTVO", "123"},
+                                                 {"idUser", "4711"},
+                                                 {"UserConcession", "BRESMAN"},
+                                                 {"UserSite", "Évreux;Vernon"},
+                                                 {"idClient", "55"},
+                                                 {"idTypeVO", "3"}});
     TAxKelvaro& w = harness.window();
     EXPECT_EQ(w.ParamSetCount, 12);
     EXPECT_EQ(w.LbIdTVO->text(), "123");
@@ -59,7 +59,8 @@ TEST(StartUp, ReadsTheTwelveParametersAndWritesTheFourKeys)
 
 TEST(StartUp, NotANumberIdTypeVOIsReportedAndTheStartGoesOn)
 {
-    WindowHarness harness(WindowHarness::Options{{"idTypeVO", "abc"}, {"idTVO", "9"}, {"idClient", ""}});
+    WindowHarness harness(
+        WindowHarness::Options{{"idTypeVO", "abc"}, {"idTVO", "9"}, {"idClient", ""}});
     TAxKelvaro& w = harness.window();
     EXPECT_EQ(w.idTypeVO, 0);
     EXPECT_EQ(w.ParamSetCount, 12);

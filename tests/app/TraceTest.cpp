@@ -16,7 +16,8 @@ TEST(Trace, LineFormat)
     when.tm_min = 5;
     when.tm_sec = 7;
     when.tm_isdst = -1;
-    EXPECT_EQ(traceLine(std::mktime(&when), "on TimerOK : "), "15/03/2007 09:05:07 - on TimerOK : ");
+    EXPECT_EQ(traceLine(std::mktime(&when), "on TimerOK : "),
+              "15/03/2007 09:05:07 - on TimerOK : ");
 }
 
 TEST(Trace, FirstMessageCreatesTheLogAndIsDropped)

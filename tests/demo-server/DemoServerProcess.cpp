@@ -13,7 +13,8 @@
 namespace {
 
 // Reads the first line of the server's standard output ("port N"), waiting at most 20 s.
-std::string firstLine(int fd) {
+std::string firstLine(int fd)
+{
     std::string line;
     for (;;) {
         pollfd ready{fd, POLLIN, 0};
@@ -31,11 +32,13 @@ std::string firstLine(int fd) {
 
 } // namespace
 
-std::string demoServerProgram() {
+std::string demoServerProgram()
+{
     return DEMO_SERVER_PROGRAM;
 }
 
-DemoServerProcess::DemoServerProcess(const std::string& dataFolder) {
+DemoServerProcess::DemoServerProcess(const std::string& dataFolder)
+{
     if (dataFolder.empty()) {
         ownFolder_ = std::make_unique<TempFolder>();
         data_ = ownFolder_->file("data");
@@ -65,11 +68,13 @@ DemoServerProcess::DemoServerProcess(const std::string& dataFolder) {
     port_ = std::stoi(line.substr(5));
 }
 
-DemoServerProcess::~DemoServerProcess() {
+DemoServerProcess::~DemoServerProcess()
+{
     stop();
 }
 
-int DemoServerProcess::stop() {
+int DemoServerProcess::stop()
+{
     if (pid_ <= 0)
         return -1;
     kill(pid_, SIGTERM);
@@ -83,10 +88,12 @@ int DemoServerProcess::stop() {
     return status;
 }
 
-std::string DemoServerProcess::baseUrl() const {
+std::string DemoServerProcess::baseUrl() const
+{
     return "http://127.0.0.1:" + std::to_string(port_) + "/";
 }
 
-std::string DemoServerProcess::imageUrl() const {
+std::string DemoServerProcess::imageUrl() const
+{
     return baseUrl() + "voimages/";
 }

@@ -13,13 +13,15 @@ struct Translation {
 };
 
 // Test names show the statement's beginning, not its bytes.
-void PrintTo(const Translation& translation, std::ostream* out) {
+void PrintTo(const Translation& translation, std::ostream* out)
+{
     *out << std::string_view(translation.client).substr(0, 40);
 }
 
 class Translates : public testing::TestWithParam<Translation> {};
 
-TEST_P(Translates, ToSqlite) {
+TEST_P(Translates, ToSqlite)
+{
     const Translation& t = GetParam();
     const StatementUse use = std::string_view(t.client).substr(0, 6) == "SELECT" ||
                                      std::string_view(t.client).substr(0, 6) == "select"
@@ -29,7 +31,8 @@ TEST_P(Translates, ToSqlite) {
     EXPECT_EQ(renderStatement(statement, {{":NewID", 77}}), t.sqlite);
 }
 
-std::string caseName(const testing::TestParamInfo<Translation>& info) {
+std::string caseName(const testing::TestParamInfo<Translation>& info)
+{
     return "Form" + std::to_string(info.index);
 }
 
@@ -76,13 +79,15 @@ struct Refusal {
     const char* messagePart;
 };
 
-void PrintTo(const Refusal& refusal, std::ostream* out) {
+void PrintTo(const Refusal& refusal, std::ostream* out)
+{
     *out << std::string_view(refusal.statement).substr(0, 40);
 }
 
 class Refuses : public testing::TestWithParam<Refusal> {};
 
-TEST_P(Refuses, WithAFrenchMessage) {
+TEST_P(Refuses, WithAFrenchMessage)
+{
     const Refusal& r = GetParam();
     try {
         parseClientStatement(r.statement, r.use);
@@ -124,7 +129,8 @@ INSTANTIATE_TEST_SUITE_P(
         return "Statement" + std::to_string(info.index);
     });
 
-TEST(ClientStatement, PlaceholdersNameTheColumnsThatReceiveTheKeys) {
+TEST(ClientStatement, PlaceholdersNameTheColumnsThatReceiveTheKeys)
+{
     const ClientStatement statement = parseClientStatement(
         "Insert into tVehicles (InfoMarque,PrixVente, idTVO, TypeVO, idVO, idOwner, Concession) "
         "Values ('RENAULT',1200.50, :NewID, 1, :NewIDbis,42, 'GARAGE')",
@@ -138,7 +144,8 @@ TEST(ClientStatement, PlaceholdersNameTheColumnsThatReceiveTheKeys) {
               "Concession) Values ('RENAULT',1200.50, 1500, 1, 6000,42, 'GARAGE')");
 }
 
-TEST(ClientStatement, TheTableOfEachChangeIsKnown) {
+TEST(ClientStatement, TheTableOfEachChangeIsKnown)
+{
     const std::pair<const char*, const char*> cases[] = {
         {"INSERT INTO [tVO - Liens Images] (idImage, idVO) VALUES (:NewID, 1)",
          "tVO - Liens Images"},
@@ -150,7 +157,8 @@ TEST(ClientStatement, TheTableOfEachChangeIsKnown) {
         EXPECT_EQ(parseClientStatement(sql, StatementUse::Change).table, table) << sql;
 }
 
-TEST(ClientDate, ReadsMonthFirstAndRefusesWhatIsNoDate) {
+TEST(ClientDate, ReadsMonthFirstAndRefusesWhatIsNoDate)
+{
     const std::pair<const char*, const char*> cases[] = {
         {"03/15/2007", "2007-03-15"},
         {"2/29/2024", "2024-02-29"},
@@ -165,7 +173,8 @@ TEST(ClientDate, ReadsMonthFirstAndRefusesWhatIsNoDate) {
         EXPECT_EQ(isoFromClientDate(body), iso) << body;
 }
 
-TEST(Tokens, QuotedTextsAreSingleTokens) {
+TEST(Tokens, QuotedTextsAreSingleTokens)
+{
     const auto tokens = tokenize("a='x;[y]#z' and [b c]=#01/02/2003#");
     std::vector<TokenKind> kinds;
     for (const Token& token : tokens) {
@@ -179,7 +188,8 @@ TEST(Tokens, QuotedTextsAreSingleTokens) {
     EXPECT_EQ(tokens[2].text, "'x;[y]#z'");
 }
 
-TEST(Tokens, CommentsAreBlanks) {
+TEST(Tokens, CommentsAreBlanks)
+{
     const auto tokens = tokenize("x -- WHERE\n/* WHERE */y");
     ASSERT_EQ(tokens.size(), 6u);
     for (size_t i = 1; i < 5; ++i)
@@ -188,7 +198,8 @@ TEST(Tokens, CommentsAreBlanks) {
     EXPECT_TRUE(isKeyword(tokenize("where")[0], "WHERE"));
 }
 
-TEST(Query, PairsSplitOnTheFirstEqualAndPlusStaysPlus) {
+TEST(Query, PairsSplitOnTheFirstEqualAndPlusStaysPlus)
+{
     const QueryString query = QueryString::fromTarget(
         "/ReportPDF?rptSelect=idClient=12&rptName=Fiche%20Ostrel&SQL=a+b%3Dc%zz%4&empty=&flag");
     EXPECT_EQ(query.valueOr("rptSelect", "?"), "idClient=12");
@@ -200,7 +211,8 @@ TEST(Query, PairsSplitOnTheFirstEqualAndPlusStaysPlus) {
     EXPECT_FALSE(QueryString::fromTarget("/AxInfoStruct").value("SQL"));
 }
 
-TEST(Query, DecodesEscapedBytesAndKeepsRawOnes) {
+TEST(Query, DecodesEscapedBytesAndKeepsRawOnes)
+{
     EXPECT_EQ(percentDecode("%27O%27%27Neil%27%0D%0A%E9"), "'O''Neil'\r\n\xE9");
     EXPECT_EQ(percentDecode("caf\xE9 100%"), "caf\xE9 100%");
     EXPECT_EQ(percentDecode("%2"), "%2");

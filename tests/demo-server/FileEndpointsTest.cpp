@@ -13,7 +13,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-QImage decoded(const std::string& bytes) {
+QImage decoded(const std::string& bytes)
+{
     return QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()), int(bytes.size()),
                             "JPEG");
 }
@@ -24,7 +25,8 @@ protected:
     ClientSession session;
 };
 
-TEST_F(FileEndpoints, SamplePhotosAreDrawnWithTheirMiniatures) {
+TEST_F(FileEndpoints, SamplePhotosAreDrawnWithTheirMiniatures)
+{
     const HttpReply photo = session.download(endpoint::photo(server.imageUrl(), "B0005001-01"));
     ASSERT_TRUE(photo.ok) << photo.error;
     EXPECT_EQ(decoded(photo.body).size(), QSize(640, 480));
@@ -35,7 +37,8 @@ TEST_F(FileEndpoints, SamplePhotosAreDrawnWithTheirMiniatures) {
     EXPECT_EQ(session.download(endpoint::photo(server.imageUrl(), "B0005001-01")).body, photo.body);
 }
 
-TEST_F(FileEndpoints, MissingOrForbiddenPhotosAnswerWithALogItem) {
+TEST_F(FileEndpoints, MissingOrForbiddenPhotosAnswerWithALogItem)
+{
     for (const char* name : {"B9999999-01", "../kelvaro-demo.sqlite", "..%2Fkelvaro-demo"}) {
         const HttpReply reply = session.download(endpoint::photo(server.imageUrl(), name));
         EXPECT_EQ(reply.status, 200) << name;
@@ -45,7 +48,8 @@ TEST_F(FileEndpoints, MissingOrForbiddenPhotosAnswerWithALogItem) {
     }
 }
 
-TEST_F(FileEndpoints, CameraShotsOfSampleVehiclesAreReadyForTheBrowser) {
+TEST_F(FileEndpoints, CameraShotsOfSampleVehiclesAreReadyForTheBrowser)
+{
     int shots = 0;
     for (const auto& entry : fs::directory_iterator(fs::path(server.dataFolder()) / "cliches")) {
         EXPECT_EQ(entry.path().extension(), ".jpg");
@@ -55,7 +59,8 @@ TEST_F(FileEndpoints, CameraShotsOfSampleVehiclesAreReadyForTheBrowser) {
     EXPECT_EQ(shots, 6);
 }
 
-TEST_F(FileEndpoints, UploadStoresBothFilesAndRecordsTheLink) {
+TEST_F(FileEndpoints, UploadStoresBothFilesAndRecordsTheLink)
+{
     // Real pictures: the server's own photo and miniature of another vehicle.
     const std::string photo =
         session.download(endpoint::photo(server.imageUrl(), "B0005004-01")).body;
@@ -90,7 +95,8 @@ TEST_F(FileEndpoints, UploadStoresBothFilesAndRecordsTheLink) {
     EXPECT_NE(std::find(names.begin(), names.end(), "B0005003-01"), names.end());
 }
 
-TEST_F(FileEndpoints, IncompleteOrUnsafeUploadsAreRefused) {
+TEST_F(FileEndpoints, IncompleteOrUnsafeUploadsAreRefused)
+{
     const std::string statement = "INSERT INTO [tVO - Liens Images] (idImage, idVO) VALUES "
                                   "(:NewID, 5003)";
     const std::vector<std::pair<MultipartForm, const char*>> cases = {
@@ -111,7 +117,8 @@ TEST_F(FileEndpoints, IncompleteOrUnsafeUploadsAreRefused) {
     EXPECT_FALSE(fs::exists(fs::path(server.dataFolder()) / "evil.jpg"));
 }
 
-TEST_F(FileEndpoints, ReportsArePdfSheetsOfTheRecord) {
+TEST_F(FileEndpoints, ReportsArePdfSheetsOfTheRecord)
+{
     const std::string reports[] = {
         endpoint::reportVehicle(server.baseUrl(), "5001", "VO"),
         endpoint::reportVehicle(server.baseUrl(), "5101", "VD") + "2",
@@ -133,7 +140,8 @@ TEST_F(FileEndpoints, ReportsArePdfSheetsOfTheRecord) {
     EXPECT_EQ(cached, 5);
 }
 
-TEST_F(FileEndpoints, ReportsOfNothingAnswerWithALogItem) {
+TEST_F(FileEndpoints, ReportsOfNothingAnswerWithALogItem)
+{
     const std::pair<std::string, const char*> cases[] = {
         {endpoint::reportClient(server.baseUrl(), "99999"), "Aucun client"},
         {endpoint::reportMargin(server.baseUrl(), "abc"), "illisible"},
@@ -145,7 +153,8 @@ TEST_F(FileEndpoints, ReportsOfNothingAnswerWithALogItem) {
     }
 }
 
-TEST_F(FileEndpoints, SmsGatewayRecordsTheMessageAndAnswersSuccess) {
+TEST_F(FileEndpoints, SmsGatewayRecordsTheMessageAndAnswersSuccess)
+{
     const std::string text =
         "de Bresman CHARTRES,\r\n\r\npour un test d'envoi \xC3\xA0 M. DUPONT Jean";
     const RequestOutcome reply = session.post(

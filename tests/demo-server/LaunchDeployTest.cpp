@@ -10,7 +10,8 @@
 
 namespace {
 
-TEST(LaunchDeploy, ReadsEveryFormAndKeepsTheOrder) {
+TEST(LaunchDeploy, ReadsEveryFormAndKeepsTheOrder)
+{
     std::string error;
     const auto options = parseLaunchOptions({"--deploy", "FtpHost=127.0.0.1", "--set", "idTVO=1001",
                                              "--deploy=FtpPort=2121", "--deploy", "FtpRelay="},
@@ -23,7 +24,8 @@ TEST(LaunchDeploy, ReadsEveryFormAndKeepsTheOrder) {
               (std::vector<std::pair<std::string, std::string>>{{"idTVO", "1001"}}));
 }
 
-TEST(LaunchDeploy, RefusesUnknownKeysAndMissingValues) {
+TEST(LaunchDeploy, RefusesUnknownKeysAndMissingValues)
+{
     const std::pair<std::vector<std::string>, const char*> cases[] = {
         {{"--deploy", "Password=x"}, "clé de déploiement inconnue « Password »"},
         {{"--deploy"}, "valeur manquante après --deploy"},
@@ -37,7 +39,8 @@ TEST(LaunchDeploy, RefusesUnknownKeysAndMissingValues) {
     }
 }
 
-TEST(LaunchDeploy, TheLauncherWritesTheDeploymentSection) {
+TEST(LaunchDeploy, TheLauncherWritesTheDeploymentSection)
+{
     TempFolder folder;
     isolateEnvironment(folder);
     const std::string command = std::string(DEMO_LAUNCHER_PROGRAM) +

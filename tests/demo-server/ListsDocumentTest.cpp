@@ -12,7 +12,8 @@ namespace {
 
 class ListsDocument : public testing::Test {
 protected:
-    TXml lists(const std::string& concession) {
+    TXml lists(const std::string& concession)
+    {
         TXml doc = session.fetch(endpoint::infoEquip(server.baseUrl(), concession));
         EXPECT_EQ(session.lastWarning(), "");
         return doc;
@@ -20,7 +21,8 @@ protected:
     // The items of a list, each as its children's values.
     static std::vector<std::map<std::string, std::string>>
     read(const TXml& doc, const std::string& container, const std::string& item,
-         std::initializer_list<const char*> children) {
+         std::initializer_list<const char*> children)
+    {
         TXml cursor = doc;
         XmlFind(cursor, container);
         std::vector<std::map<std::string, std::string>> values;
@@ -33,7 +35,8 @@ protected:
     }
     // The items of one key stand one after the other.
     static bool runsAreContiguous(const std::vector<std::map<std::string, std::string>>& values,
-                                  const char* key) {
+                                  const char* key)
+    {
         std::set<std::string> closed;
         std::string current;
         for (const auto& entry : values) {
@@ -50,7 +53,8 @@ protected:
         return true;
     }
     // The texts of a general list: the first run of its type (compared upper-cased).
-    static std::vector<std::string> general(const TXml& doc, const std::string& type) {
+    static std::vector<std::string> general(const TXml& doc, const std::string& type)
+    {
         std::vector<std::string> texts;
         bool inRun = false;
         for (const auto& entry : read(doc, "ParsS", "Pars", {"type", "text"})) {
@@ -74,7 +78,8 @@ protected:
     ClientSession session;
 };
 
-TEST_F(ListsDocument, NamesItsDealershipFirst) {
+TEST_F(ListsDocument, NamesItsDealershipFirst)
+{
     for (const char* concession : {"BRESMAN", "VALDELOIRE"}) {
         TXml doc = lists(concession);
         XmlFind(doc, "document");
@@ -82,7 +87,8 @@ TEST_F(ListsDocument, NamesItsDealershipFirst) {
     }
 }
 
-TEST_F(ListsDocument, GeneralListsStandInRunsAndHoldTheDealershipsRubrics) {
+TEST_F(ListsDocument, GeneralListsStandInRunsAndHoldTheDealershipsRubrics)
+{
     const TXml bresman = lists("BRESMAN");
     EXPECT_TRUE(runsAreContiguous(read(bresman, "ParsS", "Pars", {"type", "text"}), "type"));
     EXPECT_EQ(general(bresman, "Site"),
@@ -98,7 +104,8 @@ TEST_F(ListsDocument, GeneralListsStandInRunsAndHoldTheDealershipsRubrics) {
         EXPECT_FALSE(general(bresman, type).empty()) << type;
 }
 
-TEST_F(ListsDocument, SiteNamesAreNotContainedInOneAnother) {
+TEST_F(ListsDocument, SiteNamesAreNotContainedInOneAnother)
+{
     for (const char* concession : {"BRESMAN", "VALDELOIRE"}) {
         const auto sites = read(lists(concession), "InfoSiteS", "InfoSite", {"Site"});
         ASSERT_GE(sites.size(), 2u);
@@ -112,7 +119,8 @@ TEST_F(ListsDocument, SiteNamesAreNotContainedInOneAnother) {
     }
 }
 
-TEST_F(ListsDocument, StaffAndSitesBelongToTheDealership) {
+TEST_F(ListsDocument, StaffAndSitesBelongToTheDealership)
+{
     const TXml doc = lists("BRESMAN");
     const auto staff = read(doc, "InfoComS", "InfoCom", {"idCom", "cNom", "Site"});
     ASSERT_GE(staff.size(), 6u);
@@ -131,7 +139,8 @@ TEST_F(ListsDocument, StaffAndSitesBelongToTheDealership) {
     EXPECT_EQ(sites[2].at("MontantFraisDossier"), ""); // a site without handling fee
 }
 
-TEST_F(ListsDocument, MakesModelsAndVersionsAreGroupedByTheirKey) {
+TEST_F(ListsDocument, MakesModelsAndVersionsAreGroupedByTheirKey)
+{
     const TXml doc = lists("BRESMAN");
     EXPECT_TRUE(runsAreContiguous(read(doc, "ModelsS", "Models", {"vMark", "vModel"}), "vMark"));
     EXPECT_TRUE(
@@ -153,7 +162,8 @@ TEST_F(ListsDocument, MakesModelsAndVersionsAreGroupedByTheirKey) {
     EXPECT_TRUE(escaped);
 }
 
-TEST_F(ListsDocument, OptionListsCarryCodesAndTexts) {
+TEST_F(ListsDocument, OptionListsCarryCodesAndTexts)
+{
     const TXml doc = lists("BRESMAN");
     for (const char* list :
          {"InfoEquiInterieur", "InfoEquiExterieur", "InfoEquiSecurite", "InfoComplement",
@@ -167,7 +177,8 @@ TEST_F(ListsDocument, OptionListsCarryCodesAndTexts) {
     }
 }
 
-TEST_F(ListsDocument, TheWhereClauseOfTheRequestIsNeverExecuted) {
+TEST_F(ListsDocument, TheWhereClauseOfTheRequestIsNeverExecuted)
+{
     const std::string url = endpoint::infoEquip(server.baseUrl(), "BRESMAN") +
                             "&WHERE_CLAUSE=1; DELETE FROM ListRubrics WHERE 1";
     const auto before = read(lists("BRESMAN"), "ParsS", "Pars", {"type", "text"}).size();

@@ -10,26 +10,31 @@ namespace {
 
 class RecordDocuments : public testing::Test {
 protected:
-    TXml vehicle(const std::string& idTVO, const std::string& user = "1000001") {
+    TXml vehicle(const std::string& idTVO, const std::string& user = "1000001")
+    {
         return session.fetch(endpoint::infoVO(server.baseUrl(), idTVO, user));
     }
-    TXml client(const std::string& idClient, const std::string& user = "1000001") {
+    TXml client(const std::string& idClient, const std::string& user = "1000001")
+    {
         return session.fetch(endpoint::infoCL(server.baseUrl(), user), idClient);
     }
     // The record's own field, read on the root element as the binding reads it.
-    static std::string field(const TXml& doc, const char* root, const char* name) {
+    static std::string field(const TXml& doc, const char* root, const char* name)
+    {
         TXml cursor = doc;
         XmlFind(cursor, root);
         return valueOf(cursor, name);
     }
     // Each field of the root (or of an envelope element) against its expected text.
     static void expectFields(const TXml& doc, const char* root,
-                             std::initializer_list<std::pair<const char*, const char*>> fields) {
+                             std::initializer_list<std::pair<const char*, const char*>> fields)
+    {
         for (const auto& [name, expected] : fields)
             EXPECT_EQ(utf8(field(doc, root, name)), expected) << root << "/" << name;
     }
     static std::vector<std::string> items(const TXml& doc, const char* container, const char* item,
-                                          const char* child) {
+                                          const char* child)
+    {
         TXml cursor = doc;
         XmlFind(cursor, container);
         std::vector<std::string> values;
@@ -42,7 +47,8 @@ protected:
     ClientSession session;
 };
 
-TEST_F(RecordDocuments, UsedVehicleHasItsFieldsKeysAndLists) {
+TEST_F(RecordDocuments, UsedVehicleHasItsFieldsKeysAndLists)
+{
     const TXml doc = vehicle("1001");
     EXPECT_EQ(session.lastWarning(), "");
     // Frevo: the total of the cost lines, which the margins start from.
@@ -72,7 +78,8 @@ TEST_F(RecordDocuments, UsedVehicleHasItsFieldsKeysAndLists) {
     EXPECT_TRUE(items(doc, "ResaS", "Resa", "DResaMax").empty());
 }
 
-TEST_F(RecordDocuments, EnvelopeNamesTheUserDatesAndGroups) {
+TEST_F(RecordDocuments, EnvelopeNamesTheUserDatesAndGroups)
+{
     const TXml doc = vehicle("1001");
     expectFields(doc, "User",
                  {{"UserConcession", "BRESMAN"},
@@ -104,7 +111,8 @@ TEST_F(RecordDocuments, EnvelopeNamesTheUserDatesAndGroups) {
     EXPECT_EQ(XmlNext(fewGroups, "GName"), 0);
 }
 
-TEST_F(RecordDocuments, ListsComeAfterTheRootAndTheEnvelopeLast) {
+TEST_F(RecordDocuments, ListsComeAfterTheRootAndTheEnvelopeLast)
+{
     const std::string text(vehicle("1201").Doc());
     const size_t rootEnd = text.find("</tVO>");
     ASSERT_NE(rootEnd, std::string::npos);
@@ -123,7 +131,8 @@ TEST_F(RecordDocuments, ListsComeAfterTheRootAndTheEnvelopeLast) {
     EXPECT_EQ(text.find("<LogItems"), std::string::npos);
 }
 
-TEST_F(RecordDocuments, NewVehicleCarriesItsReservationAndAccountingFields) {
+TEST_F(RecordDocuments, NewVehicleCarriesItsReservationAndAccountingFields)
+{
     const TXml doc = vehicle("1201");
     expectFields(doc, "tVO",
                  {{"TypeVO", "2"},
@@ -139,12 +148,14 @@ TEST_F(RecordDocuments, NewVehicleCarriesItsReservationAndAccountingFields) {
     EXPECT_FALSE(valueOf(resa, "Vendeur").empty());
 }
 
-TEST_F(RecordDocuments, DemonstrationVehicleHasAStatus) {
+TEST_F(RecordDocuments, DemonstrationVehicleHasAStatus)
+{
     const TXml doc = vehicle("1101");
     expectFields(doc, "tVO", {{"TypeVO", "2"}, {"StatutVD", "En démonstration"}});
 }
 
-TEST_F(RecordDocuments, NoRecordGivesTheEnvelopeAloneWithoutLogItems) {
+TEST_F(RecordDocuments, NoRecordGivesTheEnvelopeAloneWithoutLogItems)
+{
     for (const char* id : {"", "0", "-1", "-2", "abc", "12x", "999999"}) {
         const TXml doc = vehicle(id);
         EXPECT_EQ(session.lastWarning(), "") << id;
@@ -158,7 +169,8 @@ TEST_F(RecordDocuments, NoRecordGivesTheEnvelopeAloneWithoutLogItems) {
     EXPECT_EQ(session.lastWarning(), "");
 }
 
-TEST_F(RecordDocuments, ClientHasActionsAndVehicles) {
+TEST_F(RecordDocuments, ClientHasActionsAndVehicles)
+{
     const TXml doc = client("2001");
     EXPECT_EQ(session.lastWarning(), "");
     expectFields(doc, "TVC",
@@ -182,7 +194,8 @@ TEST_F(RecordDocuments, ClientHasActionsAndVehicles) {
         EXPECT_FALSE(items(doc, "TVehS", "TVeh", column).front().empty()) << column;
 }
 
-TEST_F(RecordDocuments, LockedAndOtherDealershipRecordsAreThereAsStored) {
+TEST_F(RecordDocuments, LockedAndOtherDealershipRecordsAreThereAsStored)
+{
     // A vehicle delivered before the lock date of its dealership.
     const TXml locked = vehicle("1005");
     expectFields(locked, "tVO", {{"DateLivraison", "12/03/2025"}, {"Site", "CHARTRES"}});

@@ -19,7 +19,8 @@
 namespace {
 
 // Sends raw bytes on a fresh connection and returns everything the server answers.
-std::string rawExchange(int port, const std::string& request) {
+std::string rawExchange(int port, const std::string& request)
+{
     const int sock = socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in address{};
     address.sin_family = AF_INET;
@@ -37,7 +38,8 @@ std::string rawExchange(int port, const std::string& request) {
     return answer;
 }
 
-TEST(ServerLife, SeveralClientsAtOnceGetDistinctKeys) {
+TEST(ServerLife, SeveralClientsAtOnceGetDistinctKeys)
+{
     DemoServerProcess server;
     constexpr int kClients = 4;
     constexpr int kInserts = 8;
@@ -70,7 +72,8 @@ TEST(ServerLife, SeveralClientsAtOnceGetDistinctKeys) {
     EXPECT_EQ(distinct.count(""), 0u);
 }
 
-TEST(ServerLife, LaterStartsKeepTheData) {
+TEST(ServerLife, LaterStartsKeepTheData)
+{
     TempFolder folder;
     const std::string data = folder.file("data");
     {
@@ -88,7 +91,8 @@ TEST(ServerLife, LaterStartsKeepTheData) {
     EXPECT_EQ(valueOf(doc, "KMS"), "123456");
 }
 
-TEST(ServerLife, EveryReplyHasStatus200) {
+TEST(ServerLife, EveryReplyHasStatus200)
+{
     DemoServerProcess server;
     const std::pair<std::string, const char*> cases[] = {
         {"GET /AxQuery?SQL=select 1 HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n", "400"},
@@ -114,7 +118,8 @@ TEST(ServerLife, EveryReplyHasStatus200) {
     EXPECT_EQ(session.lastWarning(), "");
 }
 
-int runServer(const std::vector<std::string>& arguments, std::string& output) {
+int runServer(const std::vector<std::string>& arguments, std::string& output)
+{
     int pipeFds[2];
     if (pipe(pipeFds) != 0)
         return -1;
@@ -141,7 +146,8 @@ int runServer(const std::vector<std::string>& arguments, std::string& output) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-TEST(ServerLife, CommandLineIsCheckedInFrench) {
+TEST(ServerLife, CommandLineIsCheckedInFrench)
+{
     const std::pair<std::vector<std::string>, std::pair<int, const char*>> cases[] = {
         {{"--help"}, {0, "Usage : kelvaro-demo-server"}},
         {{"--port", "70000"}, {2, "port invalide"}},

@@ -11,27 +11,32 @@ namespace {
 class Statements : public testing::Test {
 protected:
     // A change; the warning label's text (empty when it succeeded).
-    std::string update(const std::string& statement) {
+    std::string update(const std::string& statement)
+    {
         reply = session.fetch(endpoint::update(server.baseUrl(), cp1252(statement)));
         return utf8(session.lastWarning());
     }
-    std::string insert(const std::string& statement) {
+    std::string insert(const std::string& statement)
+    {
         reply = session.fetch(endpoint::insert(server.baseUrl(), cp1252(statement)));
         return utf8(session.lastWarning());
     }
     // The key that replaced ":NewID", as the saving reads it.
-    std::string newId() const {
+    std::string newId() const
+    {
         TXml cursor = reply;
         XmlFind(cursor, "OutParams");
         return valueOf(cursor, "NewID");
     }
-    TXml query(const std::string& statement, int maxRows = -1) {
+    TXml query(const std::string& statement, int maxRows = -1)
+    {
         const std::string sql = cp1252(statement);
         return session.fetch(maxRows < 0 ? endpoint::queryCount(server.baseUrl(), sql)
                                          : endpoint::querySearch(server.baseUrl(), sql, maxRows));
     }
     // The values of one column of every row of a query.
-    std::vector<std::string> column(const std::string& statement, const char* name) {
+    std::vector<std::string> column(const std::string& statement, const char* name)
+    {
         TXml cursor = query(statement);
         EXPECT_EQ(session.lastWarning(), "") << statement;
         XmlFind(cursor, "AXQueryS");
@@ -40,17 +45,20 @@ protected:
             values.push_back(utf8(valueOf(cursor, name)));
         return values;
     }
-    std::string vehicleField(const std::string& idTVO, const char* name) {
+    std::string vehicleField(const std::string& idTVO, const char* name)
+    {
         TXml doc = session.fetch(endpoint::infoVO(server.baseUrl(), idTVO, "1000001"));
         XmlFind(doc, "tVO");
         return utf8(valueOf(doc, name));
     }
-    std::string clientField(const std::string& idClient, const char* name) {
+    std::string clientField(const std::string& idClient, const char* name)
+    {
         TXml doc = session.fetch(endpoint::infoCL(server.baseUrl(), "1000001"), idClient);
         XmlFind(doc, "TVC");
         return utf8(valueOf(doc, name));
     }
-    int count(const std::string& table, const std::string& condition) {
+    int count(const std::string& table, const std::string& condition)
+    {
         const auto values =
             column("SELECT COUNT(*) AS n FROM " + table + " WHERE " + condition, "n");
         return values.empty() ? -1 : std::stoi(values.front());
@@ -61,7 +69,8 @@ protected:
     TXml reply;
 };
 
-TEST_F(Statements, SearchRepliesCountTheirRowsAndSayWhenTheyWereCut) {
+TEST_F(Statements, SearchRepliesCountTheirRowsAndSayWhenTheyWereCut)
+{
     const std::string clients =
         "SELECT -1 AS TypeVO, idClient AS VO_ID, idClient AS VO_NO, CliMobile, [CliCP], "
         "[CliVille], [CliAdresse1], [CliAdresse2], [CliNom], [CliPrenom], CliTelDom, Site AS "
@@ -97,7 +106,8 @@ TEST_F(Statements, SearchRepliesCountTheirRowsAndSayWhenTheyWereCut) {
     EXPECT_EQ(end, "1");
 }
 
-TEST_F(Statements, VehicleSearchesOfEveryType) {
+TEST_F(Statements, VehicleSearchesOfEveryType)
+{
     const std::string columns =
         "TypeVO, idTVO as VO_ID, StatutVD, NVO as VO_NO, Immatriculation AS VO_IMMAT, "
         "[InfoMarque], [InfoModele], InfoVersion AS VO_VERSION, Acheteur AS VO_BUYER, DateOrdre "
@@ -139,7 +149,8 @@ TEST_F(Statements, VehicleSearchesOfEveryType) {
                      .empty());
 }
 
-TEST_F(Statements, ExactSearchesAndDuplicateCounts) {
+TEST_F(Statements, ExactSearchesAndDuplicateCounts)
+{
     EXPECT_EQ(column("SELECT idClient AS VO_ID FROM TClients Where (Concession='BRESMAN') and "
                      "((CliNom = 'DUPONT') and (CliPreNom = 'JEAN')) ORDER BY CliNom",
                      "VO_ID")
@@ -175,7 +186,8 @@ TEST_F(Statements, ExactSearchesAndDuplicateCounts) {
     EXPECT_EQ(cpt, "unchanged");
 }
 
-TEST_F(Statements, PageUpdateChangesTheRecord) {
+TEST_F(Statements, PageUpdateChangesTheRecord)
+{
     EXPECT_EQ(update("Update tVehicles set PrixVente=1200.50,Commentaires='Peinture d''origine' "
                      "where (idVO=5001)"),
               "");
@@ -194,7 +206,8 @@ TEST_F(Statements, PageUpdateChangesTheRecord) {
     EXPECT_EQ(valueOf(result, "RowsAffected"), "0");
 }
 
-TEST_F(Statements, InsertsReturnTheirKeys) {
+TEST_F(Statements, InsertsReturnTheirKeys)
+{
     EXPECT_EQ(insert("Insert into tVehicles (InfoMarque,PrixVente, idTVO, TypeVO, idVO, idOwner, "
                      "Concession) Values ('RENAULT',1200.50, :NewID, 1, :NewIDbis,42, 'GARAGE')"),
               "");
@@ -222,7 +235,8 @@ TEST_F(Statements, InsertsReturnTheirKeys) {
     EXPECT_EQ(count("TVehiclesOstrel", "idTVO=" + newId() + " AND idClient=2001"), 1);
 }
 
-TEST_F(Statements, CostLinesAndFixedFee) {
+TEST_F(Statements, CostLinesAndFixedFee)
+{
     EXPECT_EQ(update("Update [tVO - Frevo] set MontantHT=150.00 where (idFrevo=9001)"), "");
     EXPECT_EQ(column("SELECT MontantHT FROM [tVO - Frevo] WHERE idFrevo=9001", "MontantHT"),
               (std::vector<std::string>{"150.00"}));
@@ -241,7 +255,8 @@ TEST_F(Statements, CostLinesAndFixedFee) {
     EXPECT_EQ(count("[tVO - Frevo]", "idVO=5002 AND TypeFrevo='FIXE'"), fees + 1);
 }
 
-TEST_F(Statements, FollowUpActionsAndClientVehicles) {
+TEST_F(Statements, FollowUpActionsAndClientVehicles)
+{
     EXPECT_EQ(insert("Insert into tActions (DateAction,idCom,TypeAction,SujetAction,"
                      "CommentaireAction,DateRelance,idComRelance,SujetRelance,PrioriteRelance, "
                      "idClient, idAction ) Values (#12/01/2026#,101,3,2,'Rappeler après l''essai',"
@@ -260,7 +275,8 @@ TEST_F(Statements, FollowUpActionsAndClientVehicles) {
     EXPECT_EQ(count("TVehiclesOstrel", "idTVO=70001"), 0);
 }
 
-TEST_F(Statements, ListMaintenanceChangesTheListsDocument) {
+TEST_F(Statements, ListMaintenanceChangesTheListsDocument)
+{
     auto listed = [&](const char* container, const char* item, const char* child,
                       const std::string& value) {
         TXml doc = session.fetch(endpoint::infoEquip(server.baseUrl(), "BRESMAN"));
@@ -301,7 +317,8 @@ TEST_F(Statements, ListMaintenanceChangesTheListsDocument) {
     }
 }
 
-TEST_F(Statements, RecordDeletionsAndTheSweep) {
+TEST_F(Statements, RecordDeletionsAndTheSweep)
+{
     for (const char* statement : {"Delete * From [tVO - Liens Images] where idVO=5002",
                                   "Delete * From [tVO - Frevo] where idVO=5002",
                                   "Delete * From [tVehicles] where idVO=5002"})
@@ -321,7 +338,8 @@ TEST_F(Statements, RecordDeletionsAndTheSweep) {
     EXPECT_EQ(count("tVehicles", "TypeVO=2 AND DateAnnulation IS NOT NULL"), 1);
 }
 
-TEST_F(Statements, PhotoNamesAndLinks) {
+TEST_F(Statements, PhotoNamesAndLinks)
+{
     // The default photo of the vehicle, as the photo page sets and clears it.
     const std::pair<const char*, const char*> defaults[] = {
         {"Update tVehicles set NomImage='B0005001-02' where idVO=5001", "B0005001-02"},
@@ -343,7 +361,8 @@ TEST_F(Statements, PhotoNamesAndLinks) {
         (std::vector<std::string>{"2026-12-09 10:22:31"}));
 }
 
-TEST_F(Statements, SavedTextsComeBackUnchanged) {
+TEST_F(Statements, SavedTextsComeBackUnchanged)
+{
     // What the client's text literal makes of the text: & < > " escaped in the URL, quotes
     // doubled, line breaks as %0D%0A, "+", "%" and accented letters as they are.
     const std::string typed =
@@ -357,7 +376,8 @@ TEST_F(Statements, SavedTextsComeBackUnchanged) {
     EXPECT_EQ(utf8(XmlUnescape(valueOf(doc, "CliObservations"), true)), typed);
 }
 
-TEST_F(Statements, RefusedStatementsChangeNothing) {
+TEST_F(Statements, RefusedStatementsChangeNothing)
+{
     const std::string before = vehicleField("1001", "KMS");
     struct Case {
         std::string statement;
@@ -396,7 +416,8 @@ TEST_F(Statements, RefusedStatementsChangeNothing) {
     EXPECT_EQ(vehicleField("1001", "KMS"), "15000");
 }
 
-TEST_F(Statements, DatabaseErrorsArriveAsFrenchLogItems) {
+TEST_F(Statements, DatabaseErrorsArriveAsFrenchLogItems)
+{
     const std::pair<const char*, const char*> cases[] = {
         {"Update tVehicles set Kilometrage=1 where idVO=5001", "colonne inconnue « Kilometrage »"},
         {"Update tVehicles set KMS= where idVO=5001", "erreur de syntaxe"},
@@ -414,7 +435,8 @@ TEST_F(Statements, DatabaseErrorsArriveAsFrenchLogItems) {
 
 // The statements the client composes, written exactly as it writes them (with their sample keys,
 // which may name no row): each is accepted and runs without a log item.
-TEST_F(Statements, TheClientsStatementFormsRunAsWritten) {
+TEST_F(Statements, TheClientsStatementFormsRunAsWritten)
+{
     const char* changes[] = {
         "Update tVehicles set PrixVente=1200.50,Commentaires='Peinture d''origine' where "
         "(idVO=123)",
@@ -482,7 +504,8 @@ TEST_F(Statements, TheClientsStatementFormsRunAsWritten) {
 }
 
 // Texts compare as in the original database: without regard to case, accented letters included.
-TEST_F(Statements, TextsCompareWithoutRegardToCase) {
+TEST_F(Statements, TextsCompareWithoutRegardToCase)
+{
     ASSERT_EQ(update("Update tClients set CliNom='LEFÈVRE', CliPrenom='Hélène' where "
                      "(idClient=2003)"),
               "");

@@ -71,7 +71,8 @@ const char* kPanelCompta = "cVNDateAchat:D cVNMontantAchat:N2 cVNDateEcheance:D 
                            "cVNDateRecPaiement:D cVNDateRecFinancement:D cVNMontantAcompte:N2 "
                            "cVNSolde:N2";
 
-std::map<std::string, std::string> controls(const char* list) {
+std::map<std::string, std::string> controls(const char* list)
+{
     std::map<std::string, std::string> named;
     std::istringstream in(list);
     std::string entry;
@@ -80,7 +81,8 @@ std::map<std::string, std::string> controls(const char* list) {
     return named;
 }
 
-bool kindFits(const std::string& designed, int control) {
+bool kindFits(const std::string& designed, int control)
+{
     if (designed == "L" || designed == "C")
         return control == 111 || control == 112;
     if (designed == "LB")
@@ -90,19 +92,22 @@ bool kindFits(const std::string& designed, int control) {
     return control == 109 || control == 120;
 }
 
-int number(const Item& item, const char* name, int fallback = 0) {
+int number(const Item& item, const char* name, int fallback = 0)
+{
     const auto found = item.find(name);
     return found == item.end() || found->second.empty() ? fallback : std::stoi(found->second);
 }
 
-std::string text(const Item& item, const char* name) {
+std::string text(const Item& item, const char* name)
+{
     const auto found = item.find(name);
     return found == item.end() ? std::string() : found->second;
 }
 
 class StructureDocument : public testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         TXml doc = session.fetch(endpoint::infoStruct(server.baseUrl(), "BRESMAN"));
         ASSERT_EQ(session.lastWarning(), "");
         // As the binding walks it: the items of the container, every child read by name.
@@ -122,14 +127,16 @@ protected:
     }
 
     // The first item describing an entry for a kind, as the describe pass finds it.
-    const Item* tab(const std::string& kind, int entry) const {
+    const Item* tab(const std::string& kind, int entry) const
+    {
         for (const Item& item : items) {
             if (text(item, "descInfo") == kind && text(item, "idNum") == std::to_string(entry))
                 return &item;
         }
         return nullptr;
     }
-    std::vector<const Item*> fieldsOf(const std::string& dataKey) const {
+    std::vector<const Item*> fieldsOf(const std::string& dataKey) const
+    {
         std::vector<const Item*> fields;
         for (const Item& item : items) {
             if (text(item, "descInfo") == dataKey)
@@ -137,14 +144,16 @@ protected:
         }
         return fields;
     }
-    std::pair<std::string, std::string> keyAndPrefix(int entry) const {
+    std::pair<std::string, std::string> keyAndPrefix(int entry) const
+    {
         for (const char* kind : {"_TVO", "_TVD", "_TVN", "_TCL"}) {
             if (const Item* found = tab(kind, entry))
                 return {text(*found, "vInfo"), text(*found, "defval")};
         }
         return {};
     }
-    std::vector<const Item*> allFields() const {
+    std::vector<const Item*> allFields() const
+    {
         std::vector<const Item*> fields;
         for (const DesignedPage& page : kPages) {
             for (const Item* field : fieldsOf(keyAndPrefix(page.entry).first))
@@ -152,12 +161,14 @@ protected:
         }
         return fields;
     }
-    bool hasList(const std::string& container, const std::string& item) const {
+    bool hasList(const std::string& container, const std::string& item) const
+    {
         TXml cursor = lists;
         XmlFind(cursor, container);
         return XmlNext(cursor, item) > 0;
     }
-    bool hasGeneralList(const std::string& type) const {
+    bool hasGeneralList(const std::string& type) const
+    {
         TXml cursor = lists;
         XmlFind(cursor, "ParsS");
         std::string upper = type;
@@ -179,7 +190,8 @@ protected:
     TXml lists;
 };
 
-TEST_F(StructureDocument, EachKindDescribesItsTabs) {
+TEST_F(StructureDocument, EachKindDescribesItsTabs)
+{
     const std::map<std::string, std::set<int>> expected = {{"_TVO", {0, 1, 4, 5, 6}},
                                                            {"_TVD", {0, 2, 6}},
                                                            {"_TVN", {0, 3, 6}},
@@ -193,7 +205,8 @@ TEST_F(StructureDocument, EachKindDescribesItsTabs) {
     EXPECT_FALSE(text(*tab("_TVO", 1), "txtInfo").empty());
 }
 
-TEST_F(StructureDocument, AnEntryOfSeveralKindsHasOneDataKeyAndDataKeysAreDistinct) {
+TEST_F(StructureDocument, AnEntryOfSeveralKindsHasOneDataKeyAndDataKeysAreDistinct)
+{
     for (int entry : {0, 6}) {
         std::set<std::string> keys;
         for (const char* kind : {"_TVO", "_TVD", "_TVN", "_TCL"}) {
@@ -215,7 +228,8 @@ TEST_F(StructureDocument, AnEntryOfSeveralKindsHasOneDataKeyAndDataKeysAreDistin
         EXPECT_EQ(keys.count(reserved), 0u) << reserved;
 }
 
-TEST_F(StructureDocument, EveryDesignedFieldControlIsBoundByName) {
+TEST_F(StructureDocument, EveryDesignedFieldControlIsBoundByName)
+{
     const auto panel = controls(kPanelCompta);
     std::set<std::string> created;
     for (const DesignedPage& page : kPages) {
@@ -261,7 +275,8 @@ TEST_F(StructureDocument, EveryDesignedFieldControlIsBoundByName) {
     EXPECT_EQ(created, (std::set<std::string>{"cNbCles"}));
 }
 
-TEST_F(StructureDocument, EveryPathOfTheBindingIsUsed) {
+TEST_F(StructureDocument, EveryPathOfTheBindingIsUsed)
+{
     std::set<int> kinds, types, visibility;
     bool source = false;
     std::set<std::string> infos;
@@ -285,7 +300,8 @@ TEST_F(StructureDocument, EveryPathOfTheBindingIsUsed) {
 }
 
 // Every list a field names is in the lists document under the name the fillers look up.
-TEST_F(StructureDocument, EveryChoiceListIsInTheListsDocument) {
+TEST_F(StructureDocument, EveryChoiceListIsInTheListsDocument)
+{
     static const std::set<std::string> kSpecialKeys = {"INFOMARQUE", "INFOMODELE",
                                                        "INFOTYPEVERSION", "IDCOM"};
     for (const Item* field : allFields()) {
@@ -323,7 +339,8 @@ TEST_F(StructureDocument, EveryChoiceListIsInTheListsDocument) {
         EXPECT_TRUE(hasList(container, item)) << container;
 }
 
-TEST_F(StructureDocument, GridColumnsComeInTheirFixedOrder) {
+TEST_F(StructureDocument, GridColumnsComeInTheirFixedOrder)
+{
     const std::pair<const char*, std::vector<std::string>> grids[] = {
         {"gFrev",
          {"idFrevo", "DateFrevo", "LibelleFrevo", "NComptable", "NomFournisseur", "NFacture",

@@ -3,7 +3,8 @@
 #include "app/DayDate.h"
 #include "editing/FieldRules.h"
 
-TEST(FieldRules, ComboValues) {
+TEST(FieldRules, ComboValues)
+{
     EXPECT_EQ(comboValue(false, false, 0, 2, "VW : Volkswagen", "", false), "VW");
     EXPECT_EQ(comboValue(false, false, 0, 2, "Dupont", "", false), "Dupont");
     EXPECT_EQ(comboValue(true, false, 1, 4, "Y", "", false), "2");
@@ -13,7 +14,8 @@ TEST(FieldRules, ComboValues) {
     EXPECT_EQ(comboValue(true, false, 0, 4, "Martin", "11", true), "11");
 }
 
-TEST(FieldRules, ListBoxValues) {
+TEST(FieldRules, ListBoxValues)
+{
     const std::vector<std::string> texts = {"a", "b", "c"};
     const ListBoxValue some = listBoxValue({true, false, true}, texts, ";A;B;C");
     EXPECT_EQ(some.value, ";A;C;");
@@ -22,7 +24,8 @@ TEST(FieldRules, ListBoxValues) {
     EXPECT_EQ(listBoxValue({false, true, false}, texts, ";A;;C").value, ";;");
 }
 
-TEST(FieldRules, DateLimitsAndMessages) {
+TEST(FieldRules, DateLimitsAndMessages)
+{
     const int min = parseDate("01/01/2026"), max = parseDate("09/12/2026");
     EXPECT_TRUE(dateRejected(max + 1, min, max));
     EXPECT_TRUE(dateRejected(min - 1, min, max));
@@ -42,14 +45,16 @@ TEST(FieldRules, DateLimitsAndMessages) {
     EXPECT_EQ(formatDate(adultBirthLimit(parseDate("29/02/2028"))), "28/02/2010");
 }
 
-TEST(FieldRules, LockWarnings) {
+TEST(FieldRules, LockWarnings)
+{
     EXPECT_EQ(lockWarning(false, 0), QString::fromUtf8("Enregistrement verrouillé"));
     EXPECT_EQ(
         lockWarning(true, parseDate("01/03/2026")),
         QString::fromUtf8("Enregistrement verrouillé, Date Livraison antérieure au 01/03/2026"));
 }
 
-TEST(FieldRules, KeyFilters) {
+TEST(FieldRules, KeyFilters)
+{
     auto type = [](QChar (*filter)(QChar), const QString& keys) {
         QString text;
         for (QChar key : keys)

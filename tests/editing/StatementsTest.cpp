@@ -9,7 +9,8 @@
 namespace {
 
 // What the server makes of the query: "%XX" decoded, nothing else.
-std::string decodePercent(std::string_view text) {
+std::string decodePercent(std::string_view text)
+{
     std::string out;
     for (size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '%' && i + 2 < text.size() && isxdigit(text[i + 1]) &&
@@ -23,7 +24,8 @@ std::string decodePercent(std::string_view text) {
     return out;
 }
 
-TsDesc field(const char* name, const char* org, const char* value, int type) {
+TsDesc field(const char* name, const char* org, const char* value, int type)
+{
     TsDesc d;
     d.FieldName = name;
     d.OrgValue = org;
@@ -33,11 +35,13 @@ TsDesc field(const char* name, const char* org, const char* value, int type) {
 }
 
 // Fields whose Width is 0 stand for fields without a control in these tests.
-bool hasControl(const TsDesc& d) {
+bool hasControl(const TsDesc& d)
+{
     return d.Width != 0;
 }
 
-PageStatementContext update(const char* table, int slot, const char* kind) {
+PageStatementContext update(const char* table, int slot, const char* kind)
+{
     PageStatementContext context;
     context.table = table;
     context.slot = slot;
@@ -45,14 +49,16 @@ PageStatementContext update(const char* table, int slot, const char* kind) {
     return context;
 }
 
-TsDesc bound(TsDesc d) {
+TsDesc bound(TsDesc d)
+{
     d.Width = 80;
     return d;
 }
 
 } // namespace
 
-TEST(Statements, Literals) {
+TEST(Statements, Literals)
+{
     EXPECT_EQ(SqlText("  Dupont & Fils  "), "'Dupont %26 Fils'");
     EXPECT_EQ(SqlText("O'Neil"), "'O''Neil'");
     EXPECT_EQ(SqlText("a\r\nb"), "'a%0D%0Ab'");
@@ -69,7 +75,8 @@ TEST(Statements, Literals) {
     EXPECT_EQ(SqlDate("__/__/____"), "NULL");
 }
 
-TEST(StatementsProperty, TextLiteralDecodesToOneQuotedStringOfTheTrimmedText) {
+TEST(StatementsProperty, TextLiteralDecodesToOneQuotedStringOfTheTrimmedText)
+{
     std::mt19937 random(42);
     const std::string alphabet = std::string("ab '\"&<>%+#=;,()[]\r\n\t\x01\x7f\xe9\xff-_", 29);
     for (int run = 0; run < 20000; ++run) {
@@ -93,7 +100,8 @@ TEST(StatementsProperty, TextLiteralDecodesToOneQuotedStringOfTheTrimmedText) {
     }
 }
 
-TEST(Statements, ValueLiteralsAndKeyConditions) {
+TEST(Statements, ValueLiteralsAndKeyConditions)
+{
     EXPECT_EQ(valueLiteral("", 2), "NULL");
     EXPECT_EQ(valueLiteral("", 5), "NULL");
     EXPECT_EQ(valueLiteral("15/03/2007", 1), "#03/15/2007#");
@@ -110,7 +118,8 @@ TEST(Statements, ValueLiteralsAndKeyConditions) {
     EXPECT_EQ(tableReference("tVehicles"), "tVehicles");
 }
 
-TEST(Statements, UpdateOfAnExistingVehicle) {
+TEST(Statements, UpdateOfAnExistingVehicle)
+{
     const std::vector<TsDesc> fields = {field("idVO", "123", "123", 4),
                                         bound(field("PrixVente", "1000.00", "1200.50", 5)),
                                         bound(field("KMS", "1000", "1000", 4)),
@@ -122,7 +131,8 @@ TEST(Statements, UpdateOfAnExistingVehicle) {
               "(idVO=123)");
 }
 
-TEST(Statements, InsertOfANewUsedVehicle) {
+TEST(Statements, InsertOfANewUsedVehicle)
+{
     const std::vector<TsDesc> fields = {field("idVO", "", "", 4),
                                         bound(field("InfoMarque", "", "RENAULT", 2)),
                                         bound(field("PrixVente", "", "1200.50", 5))};
@@ -140,7 +150,8 @@ TEST(Statements, InsertOfANewUsedVehicle) {
               std::string::npos);
 }
 
-TEST(Statements, InsertOfANewClientAndOfAClientVehicle) {
+TEST(Statements, InsertOfANewClientAndOfAClientVehicle)
+{
     const std::vector<TsDesc> client = {field("idClient", "", "", 4),
                                         bound(field("CliNom", "", "DUPONT", 2)),
                                         bound(field("CliPrenom", "", "JEAN", 2))};
@@ -158,7 +169,8 @@ TEST(Statements, InsertOfANewClientAndOfAClientVehicle) {
               "Values ('PEUGEOT',55, :NewID, :NewIDbis,42, 'GARAGE')");
 }
 
-TEST(Statements, WhatCountsAsAChange) {
+TEST(Statements, WhatCountsAsAChange)
+{
     TsDesc fdm = bound(field("FrevoTotFDM", "1", "2", 5));
     TsDesc emptiedCost = bound(field("FrevoFixe", "0.00", "", 5));
     TsDesc changedCost = bound(field("FrevoFixe", "12.00", "", 5));
@@ -191,7 +203,8 @@ TEST(Statements, WhatCountsAsAChange) {
               "");
 }
 
-TEST(Statements, UnkeyedUpdateIsRecognised) {
+TEST(Statements, UnkeyedUpdateIsRecognised)
+{
     const std::vector<TsDesc> fields = {bound(field("Nom", "a", "b", 2))};
     const std::string statement =
         pageStatement(pageChanges(fields, hasControl), update("tClients", 7, "CL"));

@@ -19,13 +19,15 @@
 
 namespace {
 
-void fillRow(DataGrid& grid, const QStringList& cells) {
+void fillRow(DataGrid& grid, const QStringList& cells)
+{
     const int row = grid.addRow();
     for (int c = 0; c < cells.size() && c < grid.columnCount(); ++c)
         grid.setCell(c, row, cells[c]);
 }
 
-void fillSamples(TAxKelvaro& w) {
+void fillSamples(TAxKelvaro& w)
+{
     fillRow(*w.ngFrevo, {"0", "1204", "12/03/2009", "Pneus AV", "6150", "Garage Martin", "F2231",
                          "externe", "240.50"});
     fillRow(*w.ngFrevo, {"2", "1205", "18/03/2009", "Vidange", "", "Atelier", "", "interne", "85"});
@@ -59,7 +61,8 @@ void fillSamples(TAxKelvaro& w) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     QApplication application(argc, argv);
     installFontSubstitutes();
     const QString view = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("1");

@@ -31,7 +31,8 @@ protected:
     std::string file(const char* name) { return harness_.replyFile(name); }
     static void age(const std::string& path, std::chrono::hours hours)
     {
-        std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now() - hours);
+        std::filesystem::last_write_time(path,
+                                         std::filesystem::file_time_type::clock::now() - hours);
     }
     std::vector<std::string> targets()
     {
@@ -52,8 +53,9 @@ TEST_F(CachedGetTest, FirstRefreshFetchesBothDocumentsWithTheirKeys)
     window().UpdateParams();
     const auto t = targets();
     ASSERT_EQ(t.size(), 2u);
-    EXPECT_EQ(t[0], "/AxInfoEquip?XMLC_OutputFormat=XML&UserConcession=BRESMAN&WHERE_CLAUSE=Where%20"
-                    "(RubricItem='..')%20or%20(RubricItem='BRESMAN')&idClient=");
+    EXPECT_EQ(t[0],
+              "/AxInfoEquip?XMLC_OutputFormat=XML&UserConcession=BRESMAN&WHERE_CLAUSE=Where%20"
+              "(RubricItem='..')%20or%20(RubricItem='BRESMAN')&idClient=");
     EXPECT_EQ(t[1], "/AxInfoStruct?XMLC_OutputFormat=XML&UserConcession=BRESMAN&idClient=");
     EXPECT_TRUE(std::filesystem::exists(file("XmlEquip.xml")));
     EXPECT_TRUE(std::filesystem::exists(file("XmlStruct.xml")));

@@ -30,7 +30,8 @@ TEST(Endpoints, EveryUrlWithItsKeysInOrder)
         {endpoint::reportMargin(b, "9"),
          b + "ReportPDF?rptSelect=idVO=9&rptName=VO - Feuille de Marge"},
         {endpoint::photo("http://h/voimages/", "VO123_1"), "http://h/voimages/VO123_1.jpg"},
-        {endpoint::smsGateway("sms.local:8080/"), "http://sms.local:8080/tools/smssend/smssend.php5"},
+        {endpoint::smsGateway("sms.local:8080/"),
+         "http://sms.local:8080/tools/smssend/smssend.php5"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.composed, c.expected);

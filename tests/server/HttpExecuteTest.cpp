@@ -53,7 +53,8 @@ TEST_F(HttpExecuteTest, EmptyClientIdentifierStillEndsTheUrl)
     server_.script({{200, "<r/>"}});
     window().LbIDCustomer->setText("");
     window().HttpExecute(server_.baseUrl() + "AxInfoCL?XMLC_OutputFormat=XML&UserID=7", reply());
-    EXPECT_EQ(server_.requests().at(0).target, "/AxInfoCL?XMLC_OutputFormat=XML&UserID=7&idClient=");
+    EXPECT_EQ(server_.requests().at(0).target,
+              "/AxInfoCL?XMLC_OutputFormat=XML&UserID=7&idClient=");
 }
 
 TEST_F(HttpExecuteTest, TimeoutMarkerOnEveryAttemptGivesFiveRequestsAndTheFifthReply)
@@ -133,16 +134,17 @@ TEST_F(HttpExecuteTest, SteadyTransferLongerThanFiveSecondsSucceeds)
     // The time-out is a read time-out: a reply that keeps coming is waited for.
     httplib::Server trickle;
     trickle.Get("/trickle", [](const httplib::Request&, httplib::Response& response) {
-        response.set_chunked_content_provider("text/xml", [](size_t offset, httplib::DataSink& sink) {
-            // Four bytes every 700 ms, 7 s in all.
-            if (offset >= 40) {
-                sink.done();
+        response.set_chunked_content_provider(
+            "text/xml", [](size_t offset, httplib::DataSink& sink) {
+                // Four bytes every 700 ms, 7 s in all.
+                if (offset >= 40) {
+                    sink.done();
+                    return true;
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(700));
+                sink.write("<a/>", 4);
                 return true;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(700));
-            sink.write("<a/>", 4);
-            return true;
-        });
+            });
     });
     const int port = trickle.bind_to_any_port("127.0.0.1");
     std::thread thread([&] { trickle.listen_after_bind(); });
@@ -215,7 +217,8 @@ TEST_F(HttpExecuteTest, CountDownEndingDuringARequestFiresAfterItOnce)
             ranInsideRequest = w.requestRunning();
         });
     });
-    QTimer::singleShot(1200, &w, [&] { reachedZeroInRequest = w.requestRunning() && w.DupCountdown == 0; });
+    QTimer::singleShot(1200, &w,
+                       [&] { reachedZeroInRequest = w.requestRunning() && w.DupCountdown == 0; });
     w.HttpExecute(server_.baseUrl() + "slow?x=1", reply());
     EXPECT_TRUE(reachedZeroInRequest);
     EXPECT_EQ(runs, 0);
@@ -242,7 +245,8 @@ TEST_F(HttpExecuteTest, PostReplyWithLogItemsWarns)
 {
     server_.script({{200, "<r><LogItems><LogItem>refus</LogItem></LogItems></r>"}});
     window().LbIDCustomer->setText("12");
-    window().HttpPost(server_.baseUrl() + "AxInsert", reply("XmlAXInsert.xml"), {FormPart::field("a", "b")});
+    window().HttpPost(server_.baseUrl() + "AxInsert", reply("XmlAXInsert.xml"),
+                      {FormPart::field("a", "b")});
     EXPECT_EQ(server_.requests().at(0).target, "/AxInsert");
     EXPECT_EQ(warning(), "refus - ");
 }

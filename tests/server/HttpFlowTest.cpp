@@ -8,7 +8,8 @@ TEST(HttpFlow, OnlyBlanksAndHashesAreEncoded)
     EXPECT_EQ(escapeUrl("a b#c%20d'e,f=g&h(i)\xe9"), "a%20b%23c%20d'e,f=g&h(i)\xe9");
     EXPECT_EQ(composeGetUrl("http://h/AxInfoCL?XMLC_OutputFormat=XML&UserID=7", ""),
               "http://h/AxInfoCL?XMLC_OutputFormat=XML&UserID=7&idClient=");
-    EXPECT_EQ(composeGetUrl("http://h/x?d=#03/15/2007#", "12"), "http://h/x?d=%2303/15/2007%23&idClient=12");
+    EXPECT_EQ(composeGetUrl("http://h/x?d=#03/15/2007#", "12"),
+              "http://h/x?d=%2303/15/2007%23&idClient=12");
 }
 
 TEST(HttpFlow, TimeoutMarkersLaterOnesWin)
@@ -29,8 +30,9 @@ TEST(HttpFlow, IsoLatin9DeclarationBecomesLatin1)
 
 TEST(HttpFlow, LogItemsEachFollowedByADash)
 {
-    EXPECT_EQ(collectLogItems("<r><LogItems><LogItem>a</LogItem><LogItem>b</LogItem></LogItems></r>"),
-              "a - b - ");
+    EXPECT_EQ(
+        collectLogItems("<r><LogItems><LogItem>a</LogItem><LogItem>b</LogItem></LogItems></r>"),
+        "a - b - ");
     EXPECT_EQ(collectLogItems("<r><LogItems></LogItems></r>"), "");
     EXPECT_EQ(collectLogItems("<r/>"), "");
 }
@@ -38,8 +40,11 @@ TEST(HttpFlow, LogItemsEachFollowedByADash)
 TEST(HttpFlow, FifthGoodReplyIsASuccess)
 {
     ScriptedServer server;
-    server.script({{200, "<![CDATA[TIMEOUT]]>"}, {200, "<![CDATA[TIMEOUT]]>"},
-                   {200, "<![CDATA[TIMEOUT]]>"}, {200, "<![CDATA[TIMEOUT]]>"}, {200, "<ok/>"}});
+    server.script({{200, "<![CDATA[TIMEOUT]]>"},
+                   {200, "<![CDATA[TIMEOUT]]>"},
+                   {200, "<![CDATA[TIMEOUT]]>"},
+                   {200, "<![CDATA[TIMEOUT]]>"},
+                   {200, "<ok/>"}});
     RequestClient client(true);
     int pauses = 0;
     const RequestOutcome outcome = runGet(client, server.baseUrl() + "x?a=1", [&](int ms) {
@@ -64,7 +69,8 @@ TEST(HttpFlow, PostSendsTheFormInOrderWithoutRetry)
     ASSERT_EQ(server.requests().size(), 1u);
     const SeenRequest seen = server.requests()[0];
     EXPECT_EQ(seen.method, "POST");
-    EXPECT_NE(seen.header("Content-Type").find("multipart/form-data; boundary="), std::string::npos);
+    EXPECT_NE(seen.header("Content-Type").find("multipart/form-data; boundary="),
+              std::string::npos);
     ASSERT_EQ(seen.parts.size(), 3u);
     EXPECT_EQ(seen.parts[0].name, "NFImage");
     EXPECT_EQ(seen.parts[0].data, "VO1_1");

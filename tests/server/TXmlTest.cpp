@@ -14,11 +14,35 @@ const std::vector<std::string> kNames = {"a", "ab", "b", "S", "aS", "LogItem", "
 
 std::string randomDocument(std::mt19937& random)
 {
-    static const std::vector<std::string> pieces = {
-        "<a>", "</a>", "<ab>", "</ab>", "<b>", "</b>", "<aS>", "</aS>", "<S>", "</S>",
-        "<a x=\"1\">", "<LogItems>", "</LogItems>", "<LogItem>", "</LogItem>", "text", "&amp;lt;",
-        "EOF=\"0\"", "RowCount=\"12\"", "x=\"1234567890123456789\"", "y=\"12345678901234567890\"",
-        "<", ">", "/", "\r\n", "é", "\"", "<>", "</>"};
+    static const std::vector<std::string> pieces = {"<a>",
+                                                    "</a>",
+                                                    "<ab>",
+                                                    "</ab>",
+                                                    "<b>",
+                                                    "</b>",
+                                                    "<aS>",
+                                                    "</aS>",
+                                                    "<S>",
+                                                    "</S>",
+                                                    "<a x=\"1\">",
+                                                    "<LogItems>",
+                                                    "</LogItems>",
+                                                    "<LogItem>",
+                                                    "</LogItem>",
+                                                    "text",
+                                                    "&amp;lt;",
+                                                    "EOF=\"0\"",
+                                                    "RowCount=\"12\"",
+                                                    "x=\"1234567890123456789\"",
+                                                    "y=\"12345678901234567890\"",
+                                                    "<",
+                                                    ">",
+                                                    "/",
+                                                    "\r\n",
+                                                    "é",
+                                                    "\"",
+                                                    "<>",
+                                                    "</>"};
     std::uniform_int_distribution<size_t> length(0, 60), piece(0, pieces.size() - 1);
     std::string doc;
     for (size_t n = length(random); n > 0; --n)

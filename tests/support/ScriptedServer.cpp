@@ -41,8 +41,7 @@ ScriptedServer::ScriptedServer()
     };
     server_->Get(".*", handle);
     // Multipart parts are kept in the order they were sent; other bodies as they came.
-    server_->Post(".*", [this, handle](const httplib::Request& request,
-                                       httplib::Response& response,
+    server_->Post(".*", [this, handle](const httplib::Request& request, httplib::Response& response,
                                        const httplib::ContentReader& reader) {
         std::vector<SeenPart> parts;
         std::string body;

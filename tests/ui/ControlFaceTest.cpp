@@ -31,7 +31,8 @@ struct KindCase {
     friend void PrintTo(const KindCase& c, std::ostream* os) { *os << c.kind; }
 };
 
-ComboBox* comboWith(bool pickList, QWidget* parent) {
+ComboBox* comboWith(bool pickList, QWidget* parent)
+{
     auto* combo = new ComboBox(pickList, parent);
     combo->setItems({"Alpha", "Beta", "Gamma"});
     return combo;
@@ -53,7 +54,8 @@ const KindCase kKinds[] = {
 
 class ControlKinds : public testing::TestWithParam<KindCase> {
 protected:
-    ControlFace& make() {
+    ControlFace& make()
+    {
         widget_ = GetParam().make(&parent_);
         auto* face = dynamic_cast<ControlFace*>(widget_);
         face->onChange = [this](ControlFace&) { ++changes_; };
@@ -67,7 +69,8 @@ protected:
 
 } // namespace
 
-TEST_P(ControlKinds, SettingATextFiresChangeOnceOnlyWhenItDiffers) {
+TEST_P(ControlKinds, SettingATextFiresChangeOnceOnlyWhenItDiffers)
+{
     ControlFace& face = make();
     EXPECT_EQ(face.kindCode(), GetParam().kind);
     face.setText(GetParam().first);
@@ -80,7 +83,8 @@ TEST_P(ControlKinds, SettingATextFiresChangeOnceOnlyWhenItDiffers) {
     EXPECT_EQ(changes_, 2);
 }
 
-TEST_P(ControlKinds, TheFaceSetsTagStateBoundsAndColours) {
+TEST_P(ControlKinds, TheFaceSetsTagStateBoundsAndColours)
+{
     ControlFace& face = make();
     face.setTag(20003);
     face.setBounds(10, 20, 130, 21);
@@ -126,7 +130,8 @@ const KeyCase kTyped[] = {
 
 class TypedKinds : public testing::TestWithParam<KeyCase> {
 protected:
-    ControlFace& make() {
+    ControlFace& make()
+    {
         widget_ = GetParam().make(&parent_);
         auto* face = dynamic_cast<ControlFace*>(widget_);
         face->setText("");
@@ -137,7 +142,8 @@ protected:
 };
 } // namespace
 
-TEST_P(TypedKinds, KeyPressCanReplaceOrDiscardACharacter) {
+TEST_P(TypedKinds, KeyPressCanReplaceOrDiscardACharacter)
+{
     ControlFace& face = make();
     QString seen;
     face.onKeyPress = [&](ControlFace&, QChar& key) {
@@ -152,7 +158,8 @@ TEST_P(TypedKinds, KeyPressCanReplaceOrDiscardACharacter) {
     EXPECT_EQ(seen, "a-x y");
 }
 
-TEST_P(TypedKinds, BackspaceIsACharacterThatCanBeDiscarded) {
+TEST_P(TypedKinds, BackspaceIsACharacterThatCanBeDiscarded)
+{
     ControlFace& face = make();
     QTest::keyClicks(widget_, "ab");
     bool discard = true;
@@ -167,7 +174,8 @@ TEST_P(TypedKinds, BackspaceIsACharacterThatCanBeDiscarded) {
     EXPECT_EQ(face.text(), "a");
 }
 
-TEST_P(TypedKinds, KeyDownSeesCtrlAndCanDiscardAKey) {
+TEST_P(TypedKinds, KeyDownSeesCtrlAndCanDiscardAKey)
+{
     ControlFace& face = make();
     QTest::keyClicks(widget_, "abc");
     std::vector<std::pair<int, bool>> downs;
@@ -197,7 +205,8 @@ TEST_P(TypedKinds, KeyDownSeesCtrlAndCanDiscardAKey) {
     EXPECT_EQ(face.text(), "abc");
 }
 
-TEST_P(TypedKinds, TypingFiresChangeForEachCharacter) {
+TEST_P(TypedKinds, TypingFiresChangeForEachCharacter)
+{
     ControlFace& face = make();
     int changes = 0;
     face.onChange = [&](ControlFace&) { ++changes; };
@@ -213,7 +222,8 @@ INSTANTIATE_TEST_SUITE_P(Kinds, TypedKinds, testing::ValuesIn(kTyped),
 
 // ---- Kind by kind ----
 
-TEST(DatePicker, TheEmptyMaskReadsAsEmpty) {
+TEST(DatePicker, TheEmptyMaskReadsAsEmpty)
+{
     DatePicker date;
     EXPECT_EQ(date.text(), "01/01/2000");
     date.setText("");
@@ -228,7 +238,8 @@ TEST(DatePicker, TheEmptyMaskReadsAsEmpty) {
     EXPECT_EQ(date.text(), "15/03/2009");
 }
 
-TEST(DatePicker, ATextThatIsNoDateStaysAsGiven) {
+TEST(DatePicker, ATextThatIsNoDateStaysAsGiven)
+{
     DatePicker date;
     date.setText("abc");
     EXPECT_EQ(date.text(), "abc");
@@ -237,7 +248,8 @@ TEST(DatePicker, ATextThatIsNoDateStaysAsGiven) {
     EXPECT_EQ(date.displayText(), "23/06/2009");
 }
 
-TEST(DatePicker, TheCalendarHasNoneAndToday) {
+TEST(DatePicker, TheCalendarHasNoneAndToday)
+{
     QWidget parent;
     auto* date = new DatePicker(&parent);
     int changes = 0;
@@ -258,7 +270,8 @@ TEST(DatePicker, TheCalendarHasNoneAndToday) {
     EXPECT_EQ(changes, 2);
 }
 
-TEST(ComboBox, ADropDownListRefusesTypedText) {
+TEST(ComboBox, ADropDownListRefusesTypedText)
+{
     QWidget parent;
     ComboBox* list = comboWith(true, &parent);
     EXPECT_TRUE(list->isPickList());
@@ -276,7 +289,8 @@ TEST(ComboBox, ADropDownListRefusesTypedText) {
     EXPECT_EQ(list->kindCode(), "L");
 }
 
-TEST(ComboBox, AnEditableBoxCompletesFromItsItems) {
+TEST(ComboBox, AnEditableBoxCompletesFromItsItems)
+{
     QWidget parent;
     ComboBox* combo = comboWith(false, &parent);
     parent.show();
@@ -291,7 +305,8 @@ TEST(ComboBox, AnEditableBoxCompletesFromItsItems) {
     EXPECT_EQ(combo->itemIndex(), 0);
 }
 
-TEST(ComboBox, ItemsAndIndexChangeWithoutAChangeEvent) {
+TEST(ComboBox, ItemsAndIndexChangeWithoutAChangeEvent)
+{
     QWidget parent;
     ComboBox* combo = comboWith(true, &parent);
     int changes = 0;
@@ -307,7 +322,8 @@ TEST(ComboBox, ItemsAndIndexChangeWithoutAChangeEvent) {
     EXPECT_EQ(changes, 1);
 }
 
-TEST(MemoEdit, LineBreaksReadAsCarriageReturnLineFeed) {
+TEST(MemoEdit, LineBreaksReadAsCarriageReturnLineFeed)
+{
     MemoEdit memo;
     memo.setText("un\r\ndeux\r\ntrois");
     EXPECT_EQ(memo.toPlainText(), "un\ndeux\ntrois");
@@ -321,7 +337,8 @@ TEST(MemoEdit, LineBreaksReadAsCarriageReturnLineFeed) {
     EXPECT_EQ(memo.text(), "a\r\nb\r\nc\r\nd");
 }
 
-TEST(MemoEdit, MaximumLengthAndLineBreaksAreKept) {
+TEST(MemoEdit, MaximumLengthAndLineBreaksAreKept)
+{
     MemoEdit memo;
     memo.setText("");
     memo.setMaxLength(4);
@@ -334,7 +351,8 @@ TEST(MemoEdit, MaximumLengthAndLineBreaksAreKept) {
     EXPECT_EQ(memo.text(), "ab");
 }
 
-TEST(NumberEdit, EachKindTakesWhatItAllows) {
+TEST(NumberEdit, EachKindTakesWhatItAllows)
+{
     struct Case {
         NumberEdit::Kind kind;
         const char* initial;
@@ -355,7 +373,8 @@ TEST(NumberEdit, EachKindTakesWhatItAllows) {
     }
 }
 
-TEST(TextEdit, ALoadedTextLongerThanTheLimitIsKeptWhole) {
+TEST(TextEdit, ALoadedTextLongerThanTheLimitIsKeptWhole)
+{
     TextEdit edit;
     edit.setMaxLength(5);
     edit.setText("Bordeaux");
@@ -371,7 +390,8 @@ TEST(TextEdit, ALoadedTextLongerThanTheLimitIsKeptWhole) {
     EXPECT_EQ(combo.text(), "abc");
 }
 
-TEST(TextEdit, AMaximumOfZeroMeansNoLimit) {
+TEST(TextEdit, AMaximumOfZeroMeansNoLimit)
+{
     TextEdit edit;
     edit.setMaxLength(3);
     edit.setText("");
@@ -383,7 +403,8 @@ TEST(TextEdit, AMaximumOfZeroMeansNoLimit) {
     EXPECT_EQ(edit.maxLength(), 0);
 }
 
-TEST(Clicks, LabelsButtonsAndMemosReportTheirClicks) {
+TEST(Clicks, LabelsButtonsAndMemosReportTheirClicks)
+{
     QWidget parent;
     auto* label = new TextLabel(&parent);
     label->resize(60, 20);
@@ -403,7 +424,8 @@ TEST(Clicks, LabelsButtonsAndMemosReportTheirClicks) {
     EXPECT_EQ(doubleClicks, 1);
 }
 
-TEST(ListBox, UserClicksSelectSeveralItemsAndReportAClick) {
+TEST(ListBox, UserClicksSelectSeveralItemsAndReportAClick)
+{
     QWidget parent;
     auto* list = new ListBox(&parent);
     list->resize(120, 100);
@@ -422,7 +444,8 @@ TEST(ListBox, UserClicksSelectSeveralItemsAndReportAClick) {
     EXPECT_EQ(list->visualItemRect(list->item(1)).height(), 17);
 }
 
-TEST(Focus, EnterAndExitFollowTheFocus) {
+TEST(Focus, EnterAndExitFollowTheFocus)
+{
     QWidget window;
     auto* first = new TextEdit(&window);
     auto* second = new ComboBox(false, &window);

@@ -12,7 +12,8 @@
 #include "ui/PictureList.h"
 
 namespace {
-std::vector<std::string> split(const std::string& line) {
+std::vector<std::string> split(const std::string& line)
+{
     std::vector<std::string> fields;
     std::stringstream stream(line);
     std::string field;
@@ -23,7 +24,8 @@ std::vector<std::string> split(const std::string& line) {
     return fields;
 }
 
-const QTabWidget* pageControlOf(const QObject* object) {
+const QTabWidget* pageControlOf(const QObject* object)
+{
     const QObject* stack = object->parent();
     if (!qobject_cast<const QStackedWidget*>(stack))
         return nullptr;
@@ -31,7 +33,8 @@ const QTabWidget* pageControlOf(const QObject* object) {
 }
 } // namespace
 
-std::vector<ControlRow> readControlTable(const std::string& path) {
+std::vector<ControlRow> readControlTable(const std::string& path)
+{
     std::ifstream in(path);
     if (!in)
         throw std::runtime_error("cannot read " + path);
@@ -56,11 +59,13 @@ std::vector<ControlRow> readControlTable(const std::string& path) {
     return rows;
 }
 
-std::string controlTablePath() {
+std::string controlTablePath()
+{
     return std::string(KELVARO_SOURCE_DIR) + "/tests/ui/controls.csv";
 }
 
-std::string kindOf(const QObject* object) {
+std::string kindOf(const QObject* object)
+{
     if (const auto* face = dynamic_cast<const ControlFace*>(object))
         return face->kindCode().toStdString();
     if (qobject_cast<const QTabWidget*>(object))
@@ -74,7 +79,8 @@ std::string kindOf(const QObject* object) {
     return "?";
 }
 
-std::string parentOf(const QObject* object) {
+std::string parentOf(const QObject* object)
+{
     if (const QTabWidget* pages = pageControlOf(object))
         return pages->objectName().toStdString();
     return object->parent() ? object->parent()->objectName().toStdString() : std::string();

@@ -14,12 +14,14 @@
 #include "ui/TAxKelvaro.h"
 
 namespace {
-QString name(const ControlRow& row) {
+QString name(const ControlRow& row)
+{
     return QString::fromStdString(row.name);
 }
 } // namespace
 
-TEST(ControlTable, EveryControlExistsOnceUnderItsParentWithItsKind) {
+TEST(ControlTable, EveryControlExistsOnceUnderItsParentWithItsKind)
+{
     WindowHarness harness;
     TAxKelvaro& window = harness.window();
     const std::vector<ControlRow> rows = readControlTable(controlTablePath());
@@ -32,7 +34,8 @@ TEST(ControlTable, EveryControlExistsOnceUnderItsParentWithItsKind) {
     }
 }
 
-TEST(ControlTable, EveryControlOfTheWindowIsInTheTable) {
+TEST(ControlTable, EveryControlOfTheWindowIsInTheTable)
+{
     WindowHarness harness;
     std::set<std::string> designed;
     for (const ControlRow& row : readControlTable(controlTablePath()))
@@ -46,7 +49,8 @@ TEST(ControlTable, EveryControlOfTheWindowIsInTheTable) {
     }
 }
 
-TEST(ControlTable, TabOrderFollowsTheDesign) {
+TEST(ControlTable, TabOrderFollowsTheDesign)
+{
     WindowHarness harness;
     TAxKelvaro& window = harness.window();
     // Position of each control in the window's focus chain.

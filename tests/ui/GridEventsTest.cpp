@@ -22,7 +22,8 @@ constexpr unsigned kEdit = Clickable | Input | Editable;
 
 class GridEvents : public testing::Test {
 protected:
-    GridEvents() {
+    GridEvents()
+    {
         window_.resize(500, 300);
         grid_ = new DataGrid(&window_);
         grid_->setGeometry(0, 0, 500, 300);
@@ -55,7 +56,8 @@ protected:
         grid_->setFocus();
     }
 
-    void record() {
+    void record()
+    {
         grid_->onEdit = [this](int c, int r, const QString& t) {
             log("edit", c, r, " " + t.toStdString());
         };
@@ -73,12 +75,14 @@ protected:
         grid_->onCellClick = [this](int c, int r) { log("click", c, r); };
     }
 
-    void log(const char* event, int c, int r, const std::string& more = {}) {
+    void log(const char* event, int c, int r, const std::string& more = {})
+    {
         events_.push_back(std::string(event) + " " + std::to_string(c) + "," + std::to_string(r) +
                           more);
     }
 
-    void click(int column, int row) {
+    void click(int column, int row)
+    {
         QTest::mouseClick(grid_->viewport(), Qt::LeftButton, {},
                           grid_->cellRect(column, row).center());
     }
@@ -94,7 +98,8 @@ protected:
 using Events = std::vector<std::string>;
 } // namespace
 
-TEST_F(GridEvents, EditingAndCommittingACellRaisesEditAcceptChangeAfterEdit) {
+TEST_F(GridEvents, EditingAndCommittingACellRaisesEditAcceptChangeAfterEdit)
+{
     grid_->selectCell(1, 0);
     EXPECT_TRUE(events_.empty());
     QTest::keyClick(grid_, Qt::Key_Return);
@@ -112,7 +117,8 @@ TEST_F(GridEvents, EditingAndCommittingACellRaisesEditAcceptChangeAfterEdit) {
     EXPECT_EQ(grid_->selectedRow(), 0);
 }
 
-TEST_F(GridEvents, ARefusedTextIsNotTaken) {
+TEST_F(GridEvents, ARefusedTextIsNotTaken)
+{
     acceptEdits_ = false;
     grid_->selectCell(1, 1);
     QTest::keyClick(grid_, Qt::Key_Z);
@@ -122,7 +128,8 @@ TEST_F(GridEvents, ARefusedTextIsNotTaken) {
     EXPECT_EQ(grid_->cell(1, 1), "ligne 1");
 }
 
-TEST_F(GridEvents, EscapeClosesTheEditorWithoutAcceptOrChange) {
+TEST_F(GridEvents, EscapeClosesTheEditorWithoutAcceptOrChange)
+{
     grid_->selectCell(1, 2);
     QTest::keyClick(grid_, Qt::Key_F2);
     QTest::keyClicks(grid_->cellEditor(), "x");
@@ -131,14 +138,16 @@ TEST_F(GridEvents, EscapeClosesTheEditorWithoutAcceptOrChange) {
     EXPECT_EQ(grid_->cell(1, 2), "ligne 2");
 }
 
-TEST_F(GridEvents, AnUnchangedCommitRaisesNoChange) {
+TEST_F(GridEvents, AnUnchangedCommitRaisesNoChange)
+{
     grid_->selectCell(1, 0);
     QTest::keyClick(grid_, Qt::Key_Return);
     QTest::keyClick(grid_->cellEditor(), Qt::Key_Return);
     EXPECT_EQ(events_, (Events{"accept 1,0 ligne 0", "after 1,0"}));
 }
 
-TEST_F(GridEvents, AClickMovesTheSelectionThroughBeforeSelectThenClicks) {
+TEST_F(GridEvents, AClickMovesTheSelectionThroughBeforeSelectThenClicks)
+{
     click(1, 2);
     EXPECT_EQ(events_, (Events{"before 1,2", "select 1,2", "click 1,2"}));
     EXPECT_EQ(grid_->selectedRow(), 2);
@@ -150,7 +159,8 @@ TEST_F(GridEvents, AClickMovesTheSelectionThroughBeforeSelectThenClicks) {
     EXPECT_TRUE(grid_->isEditing());
 }
 
-TEST_F(GridEvents, BeforeSelectCanRefuseTheMove) {
+TEST_F(GridEvents, BeforeSelectCanRefuseTheMove)
+{
     grid_->selectCell(1, 0);
     acceptMoves_ = false;
     click(1, 2);
@@ -160,7 +170,8 @@ TEST_F(GridEvents, BeforeSelectCanRefuseTheMove) {
     EXPECT_EQ(grid_->selectedColumn(), 1);
 }
 
-TEST_F(GridEvents, MovingAwayCommitsTheEditFirst) {
+TEST_F(GridEvents, MovingAwayCommitsTheEditFirst)
+{
     grid_->selectCell(1, 0);
     QTest::keyClick(grid_, Qt::Key_Q);
     QTest::keyClick(grid_->cellEditor(), Qt::Key_Down);
@@ -169,7 +180,8 @@ TEST_F(GridEvents, MovingAwayCommitsTheEditFirst) {
     EXPECT_EQ(grid_->selectedRow(), 1);
 }
 
-TEST_F(GridEvents, LeavingTheGridCommitsTheEditAndKeepsTheFocusWhereTheUserPutIt) {
+TEST_F(GridEvents, LeavingTheGridCommitsTheEditAndKeepsTheFocusWhereTheUserPutIt)
+{
     auto* other = new QLineEdit(&window_);
     other->move(0, 280);
     other->show();
@@ -182,7 +194,8 @@ TEST_F(GridEvents, LeavingTheGridCommitsTheEditAndKeepsTheFocusWhereTheUserPutIt
     EXPECT_TRUE(other->hasFocus());
 }
 
-TEST_F(GridEvents, TabMovesToTheNextCellWhenTheGridTakesTheKeys) {
+TEST_F(GridEvents, TabMovesToTheNextCellWhenTheGridTakesTheKeys)
+{
     GridStyle style = grid_->style();
     style.wantKeys = true;
     grid_->setStyle(style);
@@ -192,7 +205,8 @@ TEST_F(GridEvents, TabMovesToTheNextCellWhenTheGridTakesTheKeys) {
     EXPECT_TRUE(grid_->hasFocus());
 }
 
-TEST_F(GridEvents, TheKeyPressSlotSeesTheGridsKeysAndMayDiscardThem) {
+TEST_F(GridEvents, TheKeyPressSlotSeesTheGridsKeysAndMayDiscardThem)
+{
     std::string keys;
     grid_->onKeyPress = [&](ControlFace&, QChar& key) {
         keys += key.toLatin1();
@@ -210,7 +224,8 @@ TEST_F(GridEvents, TheKeyPressSlotSeesTheGridsKeysAndMayDiscardThem) {
     EXPECT_EQ(keys, "\rw\r");
 }
 
-TEST_F(GridEvents, ColumnsWithoutEditorAndDisabledColumnsStayClosed) {
+TEST_F(GridEvents, ColumnsWithoutEditorAndDisabledColumnsStayClosed)
+{
     grid_->selectCell(5, 0);
     QTest::keyClick(grid_, Qt::Key_Return);
     EXPECT_FALSE(grid_->isEditing());
@@ -222,7 +237,8 @@ TEST_F(GridEvents, ColumnsWithoutEditorAndDisabledColumnsStayClosed) {
     EXPECT_TRUE(grid_->startEditing(1, 0));
 }
 
-TEST_F(GridEvents, EachColumnKindHasItsEditor) {
+TEST_F(GridEvents, EachColumnKindHasItsEditor)
+{
     ASSERT_TRUE(grid_->startEditing(2, 0));
     EXPECT_TRUE(dynamic_cast<DatePicker*>(grid_->cellEditor()));
     ASSERT_TRUE(grid_->startEditing(3, 0));
@@ -240,7 +256,8 @@ TEST_F(GridEvents, EachColumnKindHasItsEditor) {
     EXPECT_EQ(number->text(), "-12.5");
 }
 
-TEST_F(GridEvents, PickingAnItemOfAListCommitsIt) {
+TEST_F(GridEvents, PickingAnItemOfAListCommitsIt)
+{
     ASSERT_TRUE(grid_->startEditing(3, 1));
     auto* list = dynamic_cast<ComboBox*>(grid_->cellEditor());
     list->setCurrentIndex(2);
@@ -250,7 +267,8 @@ TEST_F(GridEvents, PickingAnItemOfAListCommitsIt) {
     EXPECT_EQ(grid_->cell(3, 1), "externe");
 }
 
-TEST_F(GridEvents, CellFormattingChoosesColoursWithTheSelectedState) {
+TEST_F(GridEvents, CellFormattingChoosesColoursWithTheSelectedState)
+{
     grid_->selectCell(1, 1);
     std::vector<std::pair<int, bool>> seen;
     grid_->onCellFormatting = [&](int c, int r, CellFormat& format) {
@@ -272,7 +290,8 @@ TEST_F(GridEvents, CellFormattingChoosesColoursWithTheSelectedState) {
     EXPECT_TRUE(red);
 }
 
-TEST_F(GridEvents, RowsAndCellsSetByTheProgramRaiseNoEvent) {
+TEST_F(GridEvents, RowsAndCellsSetByTheProgramRaiseNoEvent)
+{
     const int row = grid_->addRow();
     EXPECT_EQ(row, 3);
     EXPECT_EQ(grid_->cell(0, row), "0");
@@ -292,7 +311,8 @@ TEST_F(GridEvents, RowsAndCellsSetByTheProgramRaiseNoEvent) {
     EXPECT_EQ(grid_->selectedRow(), -1);
 }
 
-TEST_F(GridEvents, AHeaderClickSortsTheSortableColumnAndReportsTheOrder) {
+TEST_F(GridEvents, AHeaderClickSortsTheSortableColumnAndReportsTheOrder)
+{
     grid_->setColumnSortKind(5, SortKind::Numeric);
     grid_->setCell(5, 0, "30");
     grid_->setCell(5, 1, "4");
@@ -317,7 +337,8 @@ TEST_F(GridEvents, AHeaderClickSortsTheSortableColumnAndReportsTheOrder) {
     EXPECT_TRUE(order.empty());
 }
 
-TEST(GridCards, CellsLieAtTheirPlacesInEachCard) {
+TEST(GridCards, CellsLieAtTheirPlacesInEachCard)
+{
     QWidget window;
     auto* grid = new DataGrid(&window);
     grid->setGeometry(0, 0, 800, 265);

@@ -67,7 +67,8 @@ const ColumnCase kSearch[] = {
     {"ngsInfo5", CK::Text, 200, Clickable, Editable, ""},
 };
 
-template <std::size_t N> void expectColumns(const DataGrid& grid, const ColumnCase (&cases)[N]) {
+template <std::size_t N> void expectColumns(const DataGrid& grid, const ColumnCase (&cases)[N])
+{
     ASSERT_EQ(grid.columnCount(), int(N));
     for (int i = 0; i < int(N); ++i) {
         const GridColumn& c = grid.column(i);
@@ -88,7 +89,8 @@ struct Place {
 };
 } // namespace
 
-TEST(DesignedGrids, ColumnsAreThoseOfTheDesign) {
+TEST(DesignedGrids, ColumnsAreThoseOfTheDesign)
+{
     WindowHarness harness;
     TAxKelvaro& w = harness.window();
     expectColumns(*w.ngFrevo, kFrevo);
@@ -112,7 +114,8 @@ TEST(DesignedGrids, ColumnsAreThoseOfTheDesign) {
     EXPECT_FALSE(w.ngSearch->column(0).visible);
 }
 
-TEST(DesignedGrids, LooksAreThoseOfTheDesign) {
+TEST(DesignedGrids, LooksAreThoseOfTheDesign)
+{
     WindowHarness harness;
     TAxKelvaro& w = harness.window();
     const GridStyle& frevo = w.ngFrevo->style();
@@ -153,7 +156,8 @@ TEST(DesignedGrids, LooksAreThoseOfTheDesign) {
         EXPECT_EQ(w.ngSearch->column(i + 2).caption, QString::fromUtf8(captions[i]));
 }
 
-TEST(DesignedGrids, CardCellsLieAtTheirPlaces) {
+TEST(DesignedGrids, CardCellsLieAtTheirPlaces)
+{
     WindowHarness harness;
     TAxKelvaro& w = harness.window();
     w.ngAction->setRowCount(2);

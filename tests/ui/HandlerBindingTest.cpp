@@ -197,7 +197,8 @@ const std::map<std::string, std::string> kDesigned = {
     {"cPAPAModele2", "d"},
 };
 
-std::string slotsSet(const ControlFace& face) {
+std::string slotsSet(const ControlFace& face)
+{
     std::string set;
     if (face.onChange)
         set += 'c';
@@ -218,14 +219,16 @@ std::string slotsSet(const ControlFace& face) {
     return set;
 }
 
-std::string sorted(std::string s) {
+std::string sorted(std::string s)
+{
     std::sort(s.begin(), s.end());
     return s;
 }
 
 } // namespace
 
-TEST(HandlerBinding, DesignedHandlersAreSetAndOtherSlotsFree) {
+TEST(HandlerBinding, DesignedHandlersAreSetAndOtherSlotsFree)
+{
     WindowHarness harness;
     int faces = 0;
     for (const ControlRow& row : readControlTable(controlTablePath())) {
@@ -241,7 +244,8 @@ TEST(HandlerBinding, DesignedHandlersAreSetAndOtherSlotsFree) {
     EXPECT_GT(faces, 300);
 }
 
-TEST(HandlerBinding, GridsListViewsAndPagesHaveTheirHandlers) {
+TEST(HandlerBinding, GridsListViewsAndPagesHaveTheirHandlers)
+{
     WindowHarness harness;
     TAxKelvaro& w = harness.window();
     struct GridSlots {

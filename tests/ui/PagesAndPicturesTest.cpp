@@ -10,7 +10,8 @@
 #include "ui/Pictures.h"
 #include "ui/controls/PageControl.h"
 
-TEST(PageControl, AUserChangeIsAskedFirstAndMayBeRefused) {
+TEST(PageControl, AUserChangeIsAskedFirstAndMayBeRefused)
+{
     PageControl pages;
     pages.resize(400, 200);
     for (const char* name : {"Sheet01", "Sheet02", "Sheet03"})
@@ -36,7 +37,8 @@ TEST(PageControl, AUserChangeIsAskedFirstAndMayBeRefused) {
                                                 "changing 0", "change 2"}));
 }
 
-TEST(Colors, NumbersOfTheDesignMapToColours) {
+TEST(Colors, NumbersOfTheDesignMapToColours)
+{
     struct Case {
         unsigned value;
         QColor colour;
@@ -59,7 +61,8 @@ TEST(Colors, NumbersOfTheDesignMapToColours) {
 
 namespace {
 // Counts the pixels of a picture that are near a colour.
-int pixelsNear(const QImage& image, const QColor& colour) {
+int pixelsNear(const QImage& image, const QColor& colour)
+{
     int count = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
@@ -73,7 +76,8 @@ int pixelsNear(const QImage& image, const QColor& colour) {
 }
 } // namespace
 
-TEST(Pictures, TheImageListHoldsSixPicturesWithTheirMeanings) {
+TEST(Pictures, TheImageListHoldsSixPicturesWithTheirMeanings)
+{
     PictureList list;
     ASSERT_EQ(list.count(), 6);
     struct Meaning {
@@ -101,7 +105,8 @@ TEST(Pictures, TheImageListHoldsSixPicturesWithTheirMeanings) {
     EXPECT_TRUE(list.picture(6).isNull());
 }
 
-TEST(Pictures, GlyphsPlaceholderIconAndSplashAreDrawn) {
+TEST(Pictures, GlyphsPlaceholderIconAndSplashAreDrawn)
+{
     for (int g = 0; g <= int(pictures::Glyph::SearchMore); ++g) {
         const QImage image = pictures::glyph(pictures::Glyph(g), 32).toImage();
         int opaque = 0;

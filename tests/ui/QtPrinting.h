@@ -5,6 +5,7 @@
 #include <QString>
 
 // Test messages show texts as texts.
-inline void PrintTo(const QString& text, std::ostream* os) {
+inline void PrintTo(const QString& text, std::ostream* os)
+{
     *os << '"' << text.toStdString() << '"';
 }

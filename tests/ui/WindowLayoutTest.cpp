@@ -21,7 +21,8 @@ namespace {
 
 class WindowLayout : public testing::Test {
 protected:
-    QWidget* widget(const char* name) {
+    QWidget* widget(const char* name)
+    {
         if (harness_.window().objectName() == name)
             return &harness_.window();
         auto* found = harness_.window().findChild<QWidget*>(QString::fromLatin1(name));
@@ -431,7 +432,8 @@ const FontSize kFonts[] = {
 
 } // namespace
 
-TEST_F(WindowLayout, TheWindowIsDesignedSizeWithItsCaptionAndNinePages) {
+TEST_F(WindowLayout, TheWindowIsDesignedSizeWithItsCaptionAndNinePages)
+{
     TAxKelvaro& w = harness_.window();
     EXPECT_EQ(w.windowTitle(), "Kelvaro ");
     EXPECT_EQ(w.size(), QSize(825, 596));
@@ -442,7 +444,8 @@ TEST_F(WindowLayout, TheWindowIsDesignedSizeWithItsCaptionAndNinePages) {
     EXPECT_EQ(w.palette().color(QPalette::Window), toQColor(color::ButtonFace));
 }
 
-TEST_F(WindowLayout, ControlsStandWhereDesigned) {
+TEST_F(WindowLayout, ControlsStandWhereDesigned)
+{
     for (const Box& b : kBoxes) {
         QWidget* c = widget(b.name);
         ASSERT_TRUE(c);
@@ -454,7 +457,8 @@ TEST_F(WindowLayout, ControlsStandWhereDesigned) {
         EXPECT_EQ(widget(w.name)->width(), w.value) << w.name;
 }
 
-TEST_F(WindowLayout, CaptionsAndPlaceholderTextsAreDesigned) {
+TEST_F(WindowLayout, CaptionsAndPlaceholderTextsAreDesigned)
+{
     for (const Text& t : kTexts)
         EXPECT_EQ(face(t.name)->text(), QString::fromUtf8(t.text)) << t.name;
     // Every other text edit and memo holds "txt" + its name, numbers 0 or 0.00, dates
@@ -484,12 +488,14 @@ TEST_F(WindowLayout, CaptionsAndPlaceholderTextsAreDesigned) {
     }
 }
 
-TEST_F(WindowLayout, HintsAreTheDesignedTexts) {
+TEST_F(WindowLayout, HintsAreTheDesignedTexts)
+{
     for (const Text& t : kHints)
         EXPECT_EQ(face(t.name)->hint(), QString::fromUtf8(t.text)) << t.name;
 }
 
-TEST_F(WindowLayout, VisibleAndEnabledStatesAreDesigned) {
+TEST_F(WindowLayout, VisibleAndEnabledStatesAreDesigned)
+{
     for (const State& s : kStates) {
         QWidget* c = widget(s.name);
         ASSERT_TRUE(c);
@@ -498,7 +504,8 @@ TEST_F(WindowLayout, VisibleAndEnabledStatesAreDesigned) {
     }
 }
 
-TEST_F(WindowLayout, MaximumLengthsAreDesigned) {
+TEST_F(WindowLayout, MaximumLengthsAreDesigned)
+{
     for (const Number& l : kLengths)
         EXPECT_EQ(face(l.name)->maxLength(), l.value) << l.name;
     // Typing past the limit adds nothing.
@@ -508,7 +515,8 @@ TEST_F(WindowLayout, MaximumLengthsAreDesigned) {
     EXPECT_EQ(cp->text(), "12345");
 }
 
-TEST_F(WindowLayout, ColoursAreDesignedAndShown) {
+TEST_F(WindowLayout, ColoursAreDesignedAndShown)
+{
     for (const Colours& c : kColours) {
         ControlFace* f = face(c.name);
         ASSERT_TRUE(f) << c.name;
@@ -531,7 +539,8 @@ TEST_F(WindowLayout, ColoursAreDesignedAndShown) {
     EXPECT_EQ(counter.color(QPalette::Disabled, QPalette::Text), toQColor(color::Fuchsia));
 }
 
-TEST_F(WindowLayout, FontsKeepTheDesignedSizes) {
+TEST_F(WindowLayout, FontsKeepTheDesignedSizes)
+{
     for (const FontSize& f : kFonts)
         EXPECT_EQ(widget(f.name)->font().pixelSize(), f.pixels) << f.name;
     EXPECT_EQ(harness_.window().font().family(), "Comic Sans MS");
@@ -540,7 +549,8 @@ TEST_F(WindowLayout, FontsKeepTheDesignedSizes) {
     EXPECT_EQ(QFontInfo(widget("cCP")->font()).family(), "Comic Neue");
 }
 
-TEST_F(WindowLayout, HandCursorsAlignmentsAndListsAreDesigned) {
+TEST_F(WindowLayout, HandCursorsAlignmentsAndListsAreDesigned)
+{
     for (const char* name :
          {"TSLbNVO", "TSLbImmat", "TSLbClient", "TSLbTelephone", "TSLbMobile", "LbSearch",
           "LbPanelCompta", "DblNom", "DblIdent", "DblMobile", "DblTelDom", "JvXPBtnSMS"})
@@ -580,7 +590,8 @@ TEST_F(WindowLayout, HandCursorsAlignmentsAndListsAreDesigned) {
     }
 }
 
-TEST_F(WindowLayout, TheWarningPanelIsShownExactlyWhileTheWarningLabelHoldsText) {
+TEST_F(WindowLayout, TheWarningPanelIsShownExactlyWhileTheWarningLabelHoldsText)
+{
     TAxKelvaro& w = harness_.window();
     w.setWarningText("Exception : Couldn't connect to server");
     EXPECT_FALSE(w.PanelWarning->isHidden());
@@ -589,7 +600,8 @@ TEST_F(WindowLayout, TheWarningPanelIsShownExactlyWhileTheWarningLabelHoldsText)
     EXPECT_TRUE(w.PanelWarning->isHidden());
 }
 
-TEST_F(WindowLayout, PicturesAreInPlace) {
+TEST_F(WindowLayout, PicturesAreInPlace)
+{
     TAxKelvaro& w = harness_.window();
     EXPECT_FALSE(w.ImageNoPhoto->picture().isNull());
     EXPECT_FALSE(dynamic_cast<PictureBox*>(w.ImageSplash)->picture().isNull());

@@ -55,8 +55,8 @@ const char* kLists =
     "</document>";
 
 ComboFill combo(const ListSource& lists, int kind, int type, const char* field, const char* list,
-                const char* value, const char* recordKind = "_TVO",
-                CascadeMemory* memory = nullptr) {
+                const char* value, const char* recordKind = "_TVO", CascadeMemory* memory = nullptr)
+{
     CascadeMemory local;
     return fillBoundCombo(lists, {kind, type, field, list, value, recordKind, "VERNON"},
                           memory ? *memory : local);
@@ -66,7 +66,8 @@ using Texts = std::vector<std::string>;
 
 } // namespace
 
-TEST(ListReaders, OnlyTheFirstRunOfATypeCountsAndMissingTextsRepeat) {
+TEST(ListReaders, OnlyTheFirstRunOfATypeCountsAndMissingTextsRepeat)
+{
     IndexedLists lists{TXml(kLists)};
     EXPECT_EQ(listEntries(lists, "a", "", false), (Texts{"a1", "a1"}));
     EXPECT_FALSE(listEntries(lists, "ABSENT", "", false));
@@ -76,7 +77,8 @@ TEST(ListReaders, OnlyTheFirstRunOfATypeCountsAndMissingTextsRepeat) {
     EXPECT_EQ(listEntries(lists, "SujetAction", "", false), (Texts{"Appel", "Relance&cr;client"}));
 }
 
-TEST(ListReaders, StaffFollowsTheRecordSite) {
+TEST(ListReaders, StaffFollowsTheRecordSite)
+{
     IndexedLists lists{TXml(kLists)};
     EXPECT_EQ(listEntries(lists, "InfoCom", "VERNON", false), (Texts{"Martin", "Durand"}));
     EXPECT_EQ(staffNames(lists, "EVREUX"), (Texts{"Martin"}));
@@ -86,7 +88,8 @@ TEST(ListReaders, StaffFollowsTheRecordSite) {
     EXPECT_FALSE(staffNameOf(lists.document(), "99"));
 }
 
-TEST(ListReaders, StoredValuesArePositionsOrIdentifiers) {
+TEST(ListReaders, StoredValuesArePositionsOrIdentifiers)
+{
     IndexedLists lists{TXml(kLists)};
     EXPECT_EQ(storedValueOf(lists, "InfoCom", "Durand", false), "12");
     EXPECT_EQ(storedValueOf(lists, "InfoCom", "Inconnu", false), "0");
@@ -96,7 +99,8 @@ TEST(ListReaders, StoredValuesArePositionsOrIdentifiers) {
     EXPECT_EQ(storedValueOf(lists, "A", "a-late", false), "0");
 }
 
-TEST(ListReaders, ComboByPositionWithAndWithoutBlankFirst) {
+TEST(ListReaders, ComboByPositionWithAndWithoutBlankFirst)
+{
     IndexedLists lists{TXml(kLists)};
     const ComboFill withBlank = combo(lists, 112, 0, "Etat", "B", "2");
     EXPECT_EQ(withBlank.entries, (Texts{"", "X", "Y"}));
@@ -117,7 +121,8 @@ TEST(ListReaders, ComboByPositionWithAndWithoutBlankFirst) {
     EXPECT_EQ(combo(lists, 112, 0, "ModeTVA", "ModeTVA", "2").selected, 1);
 }
 
-TEST(ListReaders, YesNoUsesTheBooleanList) {
+TEST(ListReaders, YesNoUsesTheBooleanList)
+{
     IndexedLists lists{TXml(kLists)};
     const ComboFill yes = combo(lists, 111, 3, "FlagEligible", "FlagEligible", "true");
     EXPECT_EQ(yes.entries, (Texts{"Non", "Oui"}));
@@ -126,7 +131,8 @@ TEST(ListReaders, YesNoUsesTheBooleanList) {
     EXPECT_EQ(combo(lists, 111, 3, "FlagEligible", "FlagEligible", "").selected, 0);
 }
 
-TEST(ListReaders, ComboByTextComparesTheCodeAndAppendsAMissingValue) {
+TEST(ListReaders, ComboByTextComparesTheCodeAndAppendsAMissingValue)
+{
     IndexedLists lists{TXml(kLists)};
     EXPECT_EQ(combo(lists, 111, 2, "Origine", "Origine", "vw").selected, 0);
     const ComboFill missing = combo(lists, 111, 2, "Origine", "Origine", "Reprise");
@@ -137,7 +143,8 @@ TEST(ListReaders, ComboByTextComparesTheCodeAndAppendsAMissingValue) {
     EXPECT_EQ(noList.selected, 0);
 }
 
-TEST(ListReaders, MakesModelsAndVersionsCascade) {
+TEST(ListReaders, MakesModelsAndVersionsCascade)
+{
     IndexedLists lists{TXml(kLists)};
     CascadeMemory memory;
     const ComboFill makes =
@@ -165,7 +172,8 @@ TEST(ListReaders, MakesModelsAndVersionsCascade) {
     EXPECT_EQ(versions.selected, 1);
 }
 
-TEST(ListReaders, StaffComboSelectsThePersonOfTheIdentifier) {
+TEST(ListReaders, StaffComboSelectsThePersonOfTheIdentifier)
+{
     IndexedLists lists{TXml(kLists)};
     const ComboFill staff = combo(lists, 111, 4, "idCom", "idCom", "12");
     EXPECT_TRUE(staff.staff);
@@ -174,7 +182,8 @@ TEST(ListReaders, StaffComboSelectsThePersonOfTheIdentifier) {
     EXPECT_EQ(combo(lists, 111, 4, "idCom", "idCom", "13").selected, -1);
 }
 
-TEST(ListReaders, OptionListBoxSelectsCodesInAnyCase) {
+TEST(ListReaders, OptionListBoxSelectsCodesInAnyCase)
+{
     IndexedLists lists{TXml(kLists)};
     const ListBoxFill fill = fillBoundListBox(lists, "OptionsVD", ";ABS;CLIM;", "");
     EXPECT_EQ(fill.entries, (Texts{"Freinage ABS", "Climatisation", "Navigation"}));
@@ -183,7 +192,8 @@ TEST(ListReaders, OptionListBoxSelectsCodesInAnyCase) {
     EXPECT_EQ(fill.selectedTexts, "Freinage ABS - Climatisation");
 }
 
-TEST(ListReaders, PurchasePlanListsFollowTheClientSiteMakes) {
+TEST(ListReaders, PurchasePlanListsFollowTheClientSiteMakes)
+{
     IndexedLists lists{TXml(kLists)};
     const ListBoxFill site = fillBoundListBox(lists, "PAChoix1", ";POLO;", "EVREUX");
     EXPECT_EQ(site.entries, (Texts{"Golf", "Polo", "A3"}));
@@ -196,7 +206,8 @@ TEST(ListReaders, PurchasePlanListsFollowTheClientSiteMakes) {
 }
 
 // The index gives the answers of scanning the document for every field, on any lists document.
-TEST(ListReadersProperty, IndexedAndScanningListsAgree) {
+TEST(ListReadersProperty, IndexedAndScanningListsAgree)
+{
     std::mt19937 random(7);
     const std::vector<std::string> types = {"A", "a", "B", "BOOLEAN", "INFOMARQUE", ""};
     const std::vector<std::string> texts = {"..", "", "X", "x : y", "Y &amp; Z", "X"};

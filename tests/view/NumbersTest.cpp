@@ -3,7 +3,8 @@
 #include "app/Numbers.h"
 #include "view/CaseText.h"
 
-TEST(Numbers, AmountTextRoundsOnTheDecimalDigits) {
+TEST(Numbers, AmountTextRoundsOnTheDecimalDigits)
+{
     struct Case {
         const char* text;
         std::optional<std::string> amount;
@@ -21,7 +22,8 @@ TEST(Numbers, AmountTextRoundsOnTheDecimalDigits) {
         EXPECT_EQ(amountText(c.text), c.amount) << c.text;
 }
 
-TEST(Numbers, ParseAndFormat) {
+TEST(Numbers, ParseAndFormat)
+{
     EXPECT_EQ(parseNumber("12.5"), 12.5);
     EXPECT_FALSE(parseNumber("12,5"));
     EXPECT_EQ(parseWholeNumber("-12"), -12);
@@ -32,7 +34,8 @@ TEST(Numbers, ParseAndFormat) {
     EXPECT_EQ(withoutBlanks(" 1 2 "), "12");
 }
 
-TEST(CaseText, AccentedLettersChangeCase) {
+TEST(CaseText, AccentedLettersChangeCase)
+{
     EXPECT_EQ(upperCp1252("\xe9vreux \xe0 l'\x9cuvre"), "\xc9VREUX \xc0 L'\x8cUVRE");
     EXPECT_EQ(lowerCp1252("\xc9VREUX"), "\xe9vreux");
     EXPECT_EQ(upperCp1252("\xf7\xdf"), "\xf7\xdf"); // division sign and sharp s have no capital

@@ -3,7 +3,8 @@
 #include "app/DayDate.h"
 #include "view/RecordRules.h"
 
-TEST(RecordRules, Kinds) {
+TEST(RecordRules, Kinds)
+{
     struct Case {
         bool client;
         std::optional<std::string> typeVO;
@@ -20,7 +21,8 @@ TEST(RecordRules, Kinds) {
     EXPECT_EQ(kindCaption("_TCL"), "CL");
 }
 
-TEST(RecordRules, SiteRightsAndLock) {
+TEST(RecordRules, SiteRightsAndLock)
+{
     EXPECT_TRUE(siteRights("#", "", "", "7"));
     EXPECT_TRUE(siteRights("evreux;vernon", "VERNON", "", "7"));
     EXPECT_FALSE(siteRights("EVREUX", "VERNON", "", "7"));
@@ -33,7 +35,8 @@ TEST(RecordRules, SiteRightsAndLock) {
     EXPECT_FALSE(lockedByDelivery("31/12/2025", 0));
 }
 
-TEST(RecordRules, GroupRights) {
+TEST(RecordRules, GroupRights)
+{
     const TXml record("<tVO><Site>A</Site></tVO><GNames><GName>user_compta</GName>"
                       "<GName>SVO</GName></GNames>");
     EXPECT_TRUE(hasGroupRight(record, ";COMPTA;", true));
@@ -43,7 +46,8 @@ TEST(RecordRules, GroupRights) {
     EXPECT_FALSE(hasGroupRight(record, ";COMPTABLE;", true));
 }
 
-TEST(RecordRules, OptionDates) {
+TEST(RecordRules, OptionDates)
+{
     const TXml good("<OptDates><Opt_LimiteDateDeb>01/01/2026</Opt_LimiteDateDeb>"
                     "<Opt_LimiteDateDebFrevo>01/06/2026</Opt_LimiteDateDebFrevo>"
                     "<Opt_LimiteDateVerrouVNVO>01/03/2026</Opt_LimiteDateVerrouVNVO>"
@@ -63,7 +67,8 @@ TEST(RecordRules, OptionDates) {
     EXPECT_EQ(l.today, parseDate("09/12/2026"));
 }
 
-TEST(RecordRules, HeaderTexts) {
+TEST(RecordRules, HeaderTexts)
+{
     EXPECT_EQ(identityText("M.", "dupont", "jEAN"), "M. DUPONT Jean");
     EXPECT_EQ(identityText("", "dupont", "jean"), "DUPONT Jean");
     EXPECT_EQ(vehicleTitle("renault", "Clio 1.5 dCi"), "RENAULT - Clio 1.5 dCi");
@@ -74,7 +79,8 @@ TEST(RecordRules, HeaderTexts) {
     EXPECT_EQ(emailFontSize(32), 7);
 }
 
-TEST(RecordRules, PhoneGroups) {
+TEST(RecordRules, PhoneGroups)
+{
     EXPECT_EQ(GroupPhoneDigits("0612345678"), "06.12.34.56.78");
     EXPECT_EQ(GroupPhoneDigits("612345678"), "612.34.56.78");
     EXPECT_EQ(GroupPhoneDigits("06 12 34 56 78"), "06 12 34 56 78");
@@ -84,7 +90,8 @@ TEST(RecordRules, PhoneGroups) {
     EXPECT_EQ(GroupPhoneDigits("12"), "12");
 }
 
-TEST(RecordRules, DayCounts) {
+TEST(RecordRules, DayCounts)
+{
     const int today = parseDate("09/12/2026");
     EXPECT_EQ(usedVehicleDays("11/01/2026", "01/01/2026", today, today), "10 jours");
     EXPECT_EQ(usedVehicleDays("01/01/2026", "11/01/2026", today, today), "10 jours");
@@ -96,7 +103,8 @@ TEST(RecordRules, DayCounts) {
     EXPECT_EQ(newVehicleDays("01/01/2026", "", "", today), "");
 }
 
-TEST(RecordRules, HintWords) {
+TEST(RecordRules, HintWords)
+{
     EXPECT_EQ(swapHintWord("rechargement des informations du v\xe9hicule", true),
               "rechargement des informations du client");
     EXPECT_EQ(swapHintWord("rechargement des informations du client", false),

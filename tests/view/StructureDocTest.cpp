@@ -5,17 +5,20 @@
 
 namespace {
 
-std::string item(const std::string& children) {
+std::string item(const std::string& children)
+{
     return "<axStruct>" + children + "</axStruct>";
 }
 
-TXml structure(const std::string& items) {
+TXml structure(const std::string& items)
+{
     return TXml("<?xml version=\"1.0\"?><document><axStructS>" + items + "</axStructS></document>");
 }
 
 } // namespace
 
-TEST(StructureDoc, TwipsToNearestPixel) {
+TEST(StructureDoc, TwipsToNearestPixel)
+{
     struct Case {
         long long twips;
         int pixels;
@@ -25,7 +28,8 @@ TEST(StructureDoc, TwipsToNearestPixel) {
         EXPECT_EQ(twipsToPixels(c.twips), c.pixels) << c.twips;
 }
 
-TEST(StructureDoc, TabsOfAKind) {
+TEST(StructureDoc, TabsOfAKind)
+{
     const TXml s = structure(
         item("<descInfo>_TVO</descInfo><idNum>0</idNum><vInfo>VO0</vInfo><tag>tVehicles</tag>") +
         item("<descInfo>_TVO</descInfo><idNum>1</idNum><txtInfo>V&amp;O</txtInfo><vInfo>VO1</vInfo>"
@@ -44,7 +48,8 @@ TEST(StructureDoc, TabsOfAKind) {
     EXPECT_FALSE(findTabDescription(s, "_TVD", 1));
 }
 
-TEST(StructureDoc, FieldDescriptionsInDocumentOrder) {
+TEST(StructureDoc, FieldDescriptionsInDocumentOrder)
+{
     const TXml s = structure(
         item("<descInfo>VO1</descInfo><idNum>1</idNum><vInfo>idVO</vInfo><width>0</width>") +
         item("<descInfo>VO1</descInfo><idNum>2</idNum><vInfo>Prix;PrixTTC</vInfo><txtInfo>Prix "
@@ -100,7 +105,8 @@ TEST(StructureDoc, FieldDescriptionsInDocumentOrder) {
     EXPECT_EQ(fields[4].ListField, "idCom");
 }
 
-TEST(StructureDoc, ValueTransforms) {
+TEST(StructureDoc, ValueTransforms)
+{
     const int today = parseDate("09/12/2026");
     struct Case {
         const char* value;
@@ -123,7 +129,8 @@ TEST(StructureDoc, ValueTransforms) {
         EXPECT_EQ(transformValue(c.value, c.kind, c.type, today), c.shown) << c.value;
 }
 
-TEST(StructureDoc, VisibilityLabelsAndRequiredMarker) {
+TEST(StructureDoc, VisibilityLabelsAndRequiredMarker)
+{
     EXPECT_TRUE(fieldVisible(0, false));
     EXPECT_TRUE(fieldVisible(2, true));
     EXPECT_FALSE(fieldVisible(2, false));

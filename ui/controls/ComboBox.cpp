@@ -8,7 +8,8 @@
 
 ComboBox::ComboBox(bool pickList, QWidget* parent)
     : Control<QComboBox>(parent)
-    , designedPickList_(pickList) {
+    , designedPickList_(pickList)
+{
     setInsertPolicy(QComboBox::NoInsert);
     setEditable(!pickList);
     applyEditorSettings();
@@ -23,11 +24,13 @@ ComboBox::ComboBox(bool pickList, QWidget* parent)
     });
 }
 
-QString ComboBox::text() const {
+QString ComboBox::text() const
+{
     return isEditable() ? lineEdit()->text() : currentText();
 }
 
-void ComboBox::setText(const QString& text) {
+void ComboBox::setText(const QString& text)
+{
     const QString before = this->text();
     if (text == before)
         return;
@@ -42,17 +45,20 @@ void ComboBox::setText(const QString& text) {
         fireChange();
 }
 
-void ComboBox::setMaxLength(int length) {
+void ComboBox::setMaxLength(int length)
+{
     maxLength_ = length > 0 ? length : 0;
     applyEditorSettings();
 }
 
-void ComboBox::selectAll() {
+void ComboBox::selectAll()
+{
     if (isEditable())
         lineEdit()->selectAll();
 }
 
-QStringList ComboBox::items() const {
+QStringList ComboBox::items() const
+{
     QStringList list;
     list.reserve(count());
     for (int i = 0; i < count(); ++i)
@@ -60,29 +66,34 @@ QStringList ComboBox::items() const {
     return list;
 }
 
-void ComboBox::setItems(const QStringList& items) {
+void ComboBox::setItems(const QStringList& items)
+{
     MuteChanges mute(*this);
     clear();
     addItems(items);
     setCurrentIndex(-1);
 }
 
-void ComboBox::addItem(const QString& item) {
+void ComboBox::addItem(const QString& item)
+{
     MuteChanges mute(*this);
     QComboBox::addItem(item);
 }
 
-void ComboBox::clearItems() {
+void ComboBox::clearItems()
+{
     MuteChanges mute(*this);
     clear();
 }
 
-void ComboBox::setItemIndex(int index) {
+void ComboBox::setItemIndex(int index)
+{
     MuteChanges mute(*this);
     setCurrentIndex(index >= 0 && index < count() ? index : -1);
 }
 
-void ComboBox::setPickList(bool pickList) {
+void ComboBox::setPickList(bool pickList)
+{
     if (pickList == !isEditable())
         return;
     MuteChanges mute(*this);
@@ -93,23 +104,27 @@ void ComboBox::setPickList(bool pickList) {
         setEditText(kept);
 }
 
-void ComboBox::setAutoComplete(bool on) {
+void ComboBox::setAutoComplete(bool on)
+{
     autoComplete_ = on;
     applyEditorSettings();
 }
 
-void ComboBox::setListWidth(int width) {
+void ComboBox::setListWidth(int width)
+{
     listWidth_ = width > 0 ? width : 0;
     view()->setMinimumWidth(listWidth_);
 }
 
-void ComboBox::setCapitals(bool capitals) {
+void ComboBox::setCapitals(bool capitals)
+{
     QFont f = font();
     f.setCapitalization(capitals ? QFont::AllUppercase : QFont::MixedCase);
     setFont(f);
 }
 
-void ComboBox::applyEditorSettings() {
+void ComboBox::applyEditorSettings()
+{
     QLineEdit* editor = lineEdit();
     if (!editor)
         return;
@@ -131,14 +146,16 @@ void ComboBox::applyEditorSettings() {
     }
 }
 
-void ComboBox::keyPressEvent(QKeyEvent* event) {
+void ComboBox::keyPressEvent(QKeyEvent* event)
+{
     Control<QComboBox>::keyPressEvent(event);
     const QString typed = event->text();
     if (autoDropDown_ && !typed.isEmpty() && typed.front().isPrint() && isEnabled())
         showPopup();
 }
 
-void ComboBox::focusInEvent(QFocusEvent* event) {
+void ComboBox::focusInEvent(QFocusEvent* event)
+{
     Control<QComboBox>::focusInEvent(event);
     if (!isEditable() || !controlsupport::isControlFocusMove(event))
         return;
@@ -148,7 +165,8 @@ void ComboBox::focusInEvent(QFocusEvent* event) {
         lineEdit()->deselect();
 }
 
-bool ComboBox::takesKey(const QKeyEvent& event) const {
+bool ComboBox::takesKey(const QKeyEvent& event) const
+{
     const QLineEdit* editor = lineEdit();
     const auto* limit =
         editor ? editor->findChild<LengthLimit*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;

@@ -7,7 +7,8 @@
 namespace controlsupport {
 namespace {
 
-KeyState keyState(const QKeyEvent* event) {
+KeyState keyState(const QKeyEvent* event)
+{
     const Qt::KeyboardModifiers m = event->modifiers();
     return {m.testFlag(Qt::ControlModifier), m.testFlag(Qt::ShiftModifier),
             m.testFlag(Qt::AltModifier)};
@@ -15,7 +16,8 @@ KeyState keyState(const QKeyEvent* event) {
 
 // The characters a key press reports: printable ones and the control characters that a typed key
 // gives (backspace, Enter, Escape, Ctrl+letter). Tab moves the focus and Delete is no character.
-bool producesCharacter(const QString& text) {
+bool producesCharacter(const QString& text)
+{
     if (text.isEmpty())
         return false;
     const QChar c = text.front();
@@ -23,7 +25,8 @@ bool producesCharacter(const QString& text) {
 }
 
 // The key that carries a character when the key itself was discarded or replaced.
-int keyOfCharacter(QChar c, int fallback) {
+int keyOfCharacter(QChar c, int fallback)
+{
     switch (c.unicode()) {
     case 8:
         return Qt::Key_Backspace;
@@ -39,7 +42,8 @@ int keyOfCharacter(QChar c, int fallback) {
 } // namespace
 
 KeyRoute routeKeyPress(ControlFace& face, const QKeyEvent* event,
-                       std::unique_ptr<QKeyEvent>& replacement) {
+                       std::unique_ptr<QKeyEvent>& replacement)
+{
     int key = event->key();
     bool keyDiscarded = false;
     bool replaced = false;
@@ -85,7 +89,8 @@ KeyRoute routeKeyPress(ControlFace& face, const QKeyEvent* event,
 }
 
 KeyRoute routeKeyRelease(ControlFace& face, const QKeyEvent* event,
-                         std::unique_ptr<QKeyEvent>& replacement) {
+                         std::unique_ptr<QKeyEvent>& replacement)
+{
     if (!face.onKeyUp)
         return KeyRoute::Pass;
     int key = event->key();
@@ -99,12 +104,14 @@ KeyRoute routeKeyRelease(ControlFace& face, const QKeyEvent* event,
     return KeyRoute::Replace;
 }
 
-bool isControlFocusMove(const QFocusEvent* event) {
+bool isControlFocusMove(const QFocusEvent* event)
+{
     return event->reason() != Qt::PopupFocusReason &&
            event->reason() != Qt::ActiveWindowFocusReason;
 }
 
-void applyColors(QWidget* widget, const Colors& colors, bool fillBackground) {
+void applyColors(QWidget* widget, const Colors& colors, bool fillBackground)
+{
     QPalette palette = widget->palette();
     auto setFor = [&palette](std::initializer_list<QPalette::ColorGroup> groups,
                              std::initializer_list<QPalette::ColorRole> roles, unsigned value) {

@@ -56,26 +56,31 @@ public:
     void setVisible(bool visible) override { Base::setVisible(visible); }
 
     unsigned color() const override { return colors_.color; }
-    void setColor(unsigned value) override {
+    void setColor(unsigned value) override
+    {
         colors_.color = value;
         controlsupport::applyColors(this, colors_, fillsBackground());
     }
     unsigned fontColor() const override { return colors_.fontColor; }
-    void setFontColor(unsigned value) override {
+    void setFontColor(unsigned value) override
+    {
         colors_.fontColor = value;
         controlsupport::applyColors(this, colors_, fillsBackground());
     }
-    void setDisabledColors(unsigned background, unsigned text) override {
+    void setDisabledColors(unsigned background, unsigned text) override
+    {
         colors_.disabledColor = background;
         colors_.disabledFontColor = text;
         controlsupport::applyColors(this, colors_, fillsBackground());
     }
-    void setFontUnderline(bool underline) override {
+    void setFontUnderline(bool underline) override
+    {
         QFont f = Base::font();
         f.setUnderline(underline);
         Base::setFont(f);
     }
-    void setFontPointSize(int size) override {
+    void setFontPointSize(int size) override
+    {
         QFont f = Base::font();
         f.setPointSize(size);
         Base::setFont(f);
@@ -87,7 +92,8 @@ public:
     int top() const override { return Base::y(); }
     int width() const override { return Base::width(); }
     int height() const override { return Base::height(); }
-    void setBounds(int left, int top, int width, int height) override {
+    void setBounds(int left, int top, int width, int height) override
+    {
         Base::setGeometry(left, top, width, height);
     }
     void setFocus() override { Base::setFocus(Qt::OtherFocusReason); }
@@ -103,7 +109,8 @@ protected:
     virtual bool takesKey(const QKeyEvent&) const { return true; }
 
     // Change events of the kind go through here; a text being set by the face itself fires once.
-    void fireChange() {
+    void fireChange()
+    {
         if (!changeMuted_ && onChange)
             onChange(*this);
     }
@@ -112,7 +119,8 @@ protected:
     public:
         explicit MuteChanges(Control& control)
             : control_(control)
-            , previous_(std::exchange(control.changeMuted_, true)) {}
+            , previous_(std::exchange(control.changeMuted_, true))
+        {}
         ~MuteChanges() { control_.changeMuted_ = previous_; }
         MuteChanges(const MuteChanges&) = delete;
         MuteChanges& operator=(const MuteChanges&) = delete;
@@ -122,7 +130,8 @@ protected:
         bool previous_;
     };
 
-    void keyPressEvent(QKeyEvent* event) override {
+    void keyPressEvent(QKeyEvent* event) override
+    {
         std::unique_ptr<QKeyEvent> replacement;
         const auto route = controlsupport::routeKeyPress(*this, event, replacement);
         if (route == controlsupport::KeyRoute::Discard) {
@@ -137,11 +146,13 @@ protected:
         event->setAccepted(replacement->isAccepted());
     }
     // The widget's own work for a key the slots have let through.
-    virtual void handleKey(QKeyEvent* event) {
+    virtual void handleKey(QKeyEvent* event)
+    {
         if (takesKey(*event))
             Base::keyPressEvent(event);
     }
-    void keyReleaseEvent(QKeyEvent* event) override {
+    void keyReleaseEvent(QKeyEvent* event) override
+    {
         std::unique_ptr<QKeyEvent> replacement;
         const auto route = controlsupport::routeKeyRelease(*this, event, replacement);
         if (route == controlsupport::KeyRoute::Discard)
@@ -150,23 +161,27 @@ protected:
             Base::keyReleaseEvent(route == controlsupport::KeyRoute::Pass ? event
                                                                           : replacement.get());
     }
-    void focusInEvent(QFocusEvent* event) override {
+    void focusInEvent(QFocusEvent* event) override
+    {
         Base::focusInEvent(event);
         if (onEnter && controlsupport::isControlFocusMove(event))
             onEnter(*this);
     }
-    void focusOutEvent(QFocusEvent* event) override {
+    void focusOutEvent(QFocusEvent* event) override
+    {
         Base::focusOutEvent(event);
         if (onExit && controlsupport::isControlFocusMove(event))
             onExit(*this);
     }
-    void mouseReleaseEvent(QMouseEvent* event) override {
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
         Base::mouseReleaseEvent(event);
         if (clickOnRelease() && onClick && event->button() == Qt::LeftButton &&
             Base::rect().contains(event->position().toPoint()))
             onClick(*this);
     }
-    void mouseDoubleClickEvent(QMouseEvent* event) override {
+    void mouseDoubleClickEvent(QMouseEvent* event) override
+    {
         Base::mouseDoubleClickEvent(event);
         if (onDblClick && event->button() == Qt::LeftButton)
             onDblClick(*this);

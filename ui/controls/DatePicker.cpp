@@ -15,18 +15,21 @@ namespace {
 constexpr const char* kMask = "99/99/9999;_";
 
 // Dates, the empty text and partly typed dates keep the mask; anything else is shown as it is.
-bool fitsMask(const QString& text) {
+bool fitsMask(const QString& text)
+{
     static const QRegularExpression pattern(QStringLiteral("^[0-9_ ]{2}/[0-9_ ]{2}/[0-9_ ]{4}$"));
     return text.isEmpty() || pattern.match(text).hasMatch();
 }
 
-QString formatDate(const QDate& date) {
+QString formatDate(const QDate& date)
+{
     return date.toString(QStringLiteral("dd/MM/yyyy"));
 }
 } // namespace
 
 DatePicker::DatePicker(QWidget* parent)
-    : TextEdit(parent) {
+    : TextEdit(parent)
+{
     setMasked(true);
     QAction* drop =
         addAction(QIcon(pictures::glyph(pictures::Glyph::Calendar)), QLineEdit::TrailingPosition);
@@ -35,14 +38,16 @@ DatePicker::DatePicker(QWidget* parent)
     setText(QString::fromLatin1(kInitialText));
 }
 
-QString DatePicker::text() const {
+QString DatePicker::text() const
+{
     if (inputMask().isEmpty())
         return QLineEdit::text();
     const QString shown = displayText();
     return shown == QLatin1String(kEmptyMask) ? QString() : shown;
 }
 
-void DatePicker::setText(const QString& text) {
+void DatePicker::setText(const QString& text)
+{
     const QString before = this->text();
     if (text == before)
         return;
@@ -55,20 +60,23 @@ void DatePicker::setText(const QString& text) {
         fireChange();
 }
 
-void DatePicker::setMasked(bool masked) {
+void DatePicker::setMasked(bool masked)
+{
     if (masked == !inputMask().isEmpty())
         return;
     setInputMask(masked ? QString::fromLatin1(kMask) : QString());
 }
 
-void DatePicker::pick(const QString& text) {
+void DatePicker::pick(const QString& text)
+{
     if (popup_)
         popup_->close();
     setText(text);
     setFocus();
 }
 
-void DatePicker::showCalendar() {
+void DatePicker::showCalendar()
+{
     if (popup_ || isReadOnly() || !isEnabled())
         return;
     auto* popup = new QFrame(this, Qt::Popup);

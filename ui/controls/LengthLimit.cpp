@@ -3,21 +3,25 @@
 #include <QKeyEvent>
 
 LengthLimit::LengthLimit(QObject* parent)
-    : QValidator(parent) {}
+    : QValidator(parent)
+{}
 
-void LengthLimit::setPattern(const QString& pattern) {
+void LengthLimit::setPattern(const QString& pattern)
+{
     if (!pattern_)
         pattern_ = new QRegularExpressionValidator(this);
     pattern_->setRegularExpression(QRegularExpression(pattern));
 }
 
-QValidator::State LengthLimit::validate(QString& input, int& pos) const {
+QValidator::State LengthLimit::validate(QString& input, int& pos) const
+{
     if (maximum_ > 0 && input.size() > maximum_)
         return Invalid;
     return pattern_ ? pattern_->validate(input, pos) : Acceptable;
 }
 
-bool LengthLimit::roomFor(const QKeyEvent& key, const QString& text, int selected) const {
+bool LengthLimit::roomFor(const QKeyEvent& key, const QString& text, int selected) const
+{
     const QString typed = key.text();
     if (maximum_ == 0 || typed.isEmpty() || !typed.front().isPrint())
         return true;

@@ -3,16 +3,19 @@
 #include <algorithm>
 
 ListBox::ListBox(QWidget* parent)
-    : Control<QListWidget>(parent) {
+    : Control<QListWidget>(parent)
+{
     setSelectionMode(QAbstractItemView::MultiSelection);
 }
 
-QString ListBox::text() const {
+QString ListBox::text() const
+{
     const QListWidgetItem* item = currentItem();
     return item ? item->text() : QString();
 }
 
-void ListBox::setText(const QString& text) {
+void ListBox::setText(const QString& text)
+{
     const QList<QListWidgetItem*> found =
         findItems(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
     const int before = currentRow();
@@ -21,47 +24,55 @@ void ListBox::setText(const QString& text) {
         fireChange();
 }
 
-QStringList ListBox::items() const {
+QStringList ListBox::items() const
+{
     QStringList list;
     for (int i = 0; i < count(); ++i)
         list << item(i)->text();
     return list;
 }
 
-void ListBox::setItems(const QStringList& items) {
+void ListBox::setItems(const QStringList& items)
+{
     clear();
     for (const QString& text : items)
         addItem(text);
 }
 
-void ListBox::addItem(const QString& text) {
+void ListBox::addItem(const QString& text)
+{
     auto* entry = new QListWidgetItem(text, this);
     if (itemHeight_ > 0)
         entry->setSizeHint(QSize(0, itemHeight_));
 }
 
-void ListBox::setItemIndex(int index) {
+void ListBox::setItemIndex(int index)
+{
     // Moving the current item must not touch the selection.
     setCurrentRow(index, QItemSelectionModel::NoUpdate);
 }
 
-bool ListBox::isSelected(int index) const {
+bool ListBox::isSelected(int index) const
+{
     const QListWidgetItem* entry = item(index);
     return entry && entry->isSelected();
 }
 
-void ListBox::setSelected(int index, bool selected) {
+void ListBox::setSelected(int index, bool selected)
+{
     if (QListWidgetItem* entry = item(index))
         entry->setSelected(selected);
 }
 
-void ListBox::setItemHeight(int height) {
+void ListBox::setItemHeight(int height)
+{
     itemHeight_ = height;
     for (int i = 0; i < count(); ++i)
         item(i)->setSizeHint(QSize(0, height));
 }
 
-QList<int> ListBox::selectedRows() const {
+QList<int> ListBox::selectedRows() const
+{
     QList<int> rows;
     for (const QModelIndex& index : selectionModel()->selectedIndexes())
         rows << index.row();
@@ -69,7 +80,8 @@ QList<int> ListBox::selectedRows() const {
     return rows;
 }
 
-void ListBox::keyPressEvent(QKeyEvent* event) {
+void ListBox::keyPressEvent(QKeyEvent* event)
+{
     const QList<int> before = selectedRows();
     Control<QListWidget>::keyPressEvent(event);
     if (onClick && selectedRows() != before)

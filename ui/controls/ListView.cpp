@@ -7,7 +7,8 @@
 #include <QHeaderView>
 
 ListView::ListView(QWidget* parent)
-    : Control<QTreeWidget>(parent) {
+    : Control<QTreeWidget>(parent)
+{
     setRootIsDecorated(false);
     setHeaderHidden(true);
     setColumnCount(1);
@@ -39,11 +40,13 @@ ListView::ListView(QWidget* parent)
     });
 }
 
-QString ListView::text() const {
+QString ListView::text() const
+{
     return selected_ >= 0 ? caption(selected_) : QString();
 }
 
-void ListView::setColumns(const QStringList& captions, const QList<int>& widths) {
+void ListView::setColumns(const QStringList& captions, const QList<int>& widths)
+{
     setColumnCount(int(captions.size()));
     setHeaderLabels(captions);
     for (int i = 0; i < captions.size() && i < widths.size(); ++i)
@@ -51,7 +54,8 @@ void ListView::setColumns(const QStringList& captions, const QList<int>& widths)
     setHeaderHidden(false);
 }
 
-int ListView::addItem(const QString& caption, const QStringList& subItems) {
+int ListView::addItem(const QString& caption, const QStringList& subItems)
+{
     auto* item = new QTreeWidgetItem(this);
     item->setText(0, caption);
     addTopLevelItem(item);
@@ -60,7 +64,8 @@ int ListView::addItem(const QString& caption, const QStringList& subItems) {
     return index;
 }
 
-void ListView::setSubItems(int index, const QStringList& subItems) {
+void ListView::setSubItems(int index, const QStringList& subItems)
+{
     QTreeWidgetItem* item = topLevelItem(index);
     if (!item)
         return;
@@ -70,12 +75,14 @@ void ListView::setSubItems(int index, const QStringList& subItems) {
         item->setText(k + 1, subItems[k]);
 }
 
-QString ListView::caption(int index) const {
+QString ListView::caption(int index) const
+{
     const QTreeWidgetItem* item = topLevelItem(index);
     return item ? item->text(0) : QString();
 }
 
-QString ListView::subItem(int index, int k) const {
+QString ListView::subItem(int index, int k) const
+{
     const QTreeWidgetItem* item = topLevelItem(index);
     if (!item)
         return {};
@@ -83,30 +90,35 @@ QString ListView::subItem(int index, int k) const {
     return k >= 0 && k < subItems.size() ? subItems[k] : QString();
 }
 
-int ListView::subItemCount(int index) const {
+int ListView::subItemCount(int index) const
+{
     const QTreeWidgetItem* item = topLevelItem(index);
     return item ? int(item->data(0, Qt::UserRole).toStringList().size()) : 0;
 }
 
-QStringList ListView::items() const {
+QStringList ListView::items() const
+{
     QStringList list;
     for (int i = 0; i < itemCount(); ++i)
         list << caption(i);
     return list;
 }
 
-int ListView::itemIndex() const {
+int ListView::itemIndex() const
+{
     return selected_;
 }
 
-void ListView::setItemIndex(int index) {
+void ListView::setItemIndex(int index)
+{
     if (QTreeWidgetItem* item = topLevelItem(index))
         setCurrentItem(item);
     else
         clearSelection();
 }
 
-void ListView::sortItems(const std::function<bool(int, int)>& less) {
+void ListView::sortItems(const std::function<bool(int, int)>& less)
+{
     std::vector<int> order(static_cast<std::size_t>(itemCount()));
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), less);

@@ -7,13 +7,15 @@
 #include <QTextDocument>
 
 namespace {
-QString toShown(QString text) {
+QString toShown(QString text)
+{
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(QChar('\r'), QChar('\n'));
     return text;
 }
 
-QString toRead(QString text) {
+QString toRead(QString text)
+{
     return text.replace(QChar('\n'), QLatin1String("\r\n"));
 }
 
@@ -22,19 +24,22 @@ constexpr int kScrollingHeight = 40;
 } // namespace
 
 MemoEdit::MemoEdit(QWidget* parent)
-    : Control<QPlainTextEdit>(parent) {
+    : Control<QPlainTextEdit>(parent)
+{
     document()->setDocumentMargin(2);
     setTabChangesFocus(true);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     connect(this, &QPlainTextEdit::textChanged, this, [this] { fireChange(); });
 }
 
-QString MemoEdit::text() const {
+QString MemoEdit::text() const
+{
     const QString shown = toPlainText();
     return shown == shownText_ ? written_ : toRead(shown);
 }
 
-void MemoEdit::setText(const QString& text) {
+void MemoEdit::setText(const QString& text)
+{
     const QString before = this->text();
     if (text == before)
         return;
@@ -53,14 +58,16 @@ void MemoEdit::setText(const QString& text) {
         fireChange();
 }
 
-int MemoEdit::room() const {
+int MemoEdit::room() const
+{
     if (maxLength_ == 0)
         return INT_MAX;
     const QString selected = textCursor().selectedText().replace(QChar::ParagraphSeparator, '\n');
     return maxLength_ - int(text().size()) + int(toRead(selected).size());
 }
 
-void MemoEdit::keyPressEvent(QKeyEvent* event) {
+void MemoEdit::keyPressEvent(QKeyEvent* event)
+{
     const bool lineBreak = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (lineBreak && !lineBreaks_) {
         event->ignore();
@@ -69,14 +76,16 @@ void MemoEdit::keyPressEvent(QKeyEvent* event) {
     Control<QPlainTextEdit>::keyPressEvent(event);
 }
 
-bool MemoEdit::takesKey(const QKeyEvent& event) const {
+bool MemoEdit::takesKey(const QKeyEvent& event) const
+{
     const bool lineBreak = event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
     const QString typed = event.text();
     const bool inserts = lineBreak || (!typed.isEmpty() && typed.front().isPrint());
     return !inserts || room() >= (lineBreak ? 2 : int(typed.size()));
 }
 
-void MemoEdit::insertFromMimeData(const QMimeData* source) {
+void MemoEdit::insertFromMimeData(const QMimeData* source)
+{
     if (!source->hasText())
         return;
     QString text = toShown(source->text());
@@ -88,7 +97,8 @@ void MemoEdit::insertFromMimeData(const QMimeData* source) {
     textCursor().insertText(text);
 }
 
-void MemoEdit::resizeEvent(QResizeEvent* event) {
+void MemoEdit::resizeEvent(QResizeEvent* event)
+{
     Control<QPlainTextEdit>::resizeEvent(event);
     const Qt::ScrollBarPolicy policy =
         height() < kScrollingHeight ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;

@@ -12,10 +12,12 @@ class PageTabBar : public QTabBar {
 public:
     explicit PageTabBar(PageControl* pages)
         : QTabBar(pages)
-        , pages_(pages) {}
+        , pages_(pages)
+    {}
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override {
+    void mousePressEvent(QMouseEvent* event) override
+    {
         const int index = tabAt(event->position().toPoint());
         if (event->button() == Qt::LeftButton && index >= 0 && index != currentIndex()) {
             pages_->selectPageByUser(index);
@@ -24,7 +26,8 @@ protected:
         }
         QTabBar::mousePressEvent(event);
     }
-    void keyPressEvent(QKeyEvent* event) override {
+    void keyPressEvent(QKeyEvent* event) override
+    {
         const int step = event->key() == Qt::Key_Left || event->key() == Qt::Key_Up      ? -1
                          : event->key() == Qt::Key_Right || event->key() == Qt::Key_Down ? 1
                                                                                          : 0;
@@ -44,11 +47,13 @@ private:
 } // namespace
 
 PageControl::PageControl(QWidget* parent)
-    : QTabWidget(parent) {
+    : QTabWidget(parent)
+{
     setTabBar(new PageTabBar(this));
 }
 
-void PageControl::selectPageByUser(int index) {
+void PageControl::selectPageByUser(int index)
+{
     if (index < 0 || index >= count() || index == currentIndex())
         return;
     bool allow = true;
@@ -61,14 +66,16 @@ void PageControl::selectPageByUser(int index) {
         onChange();
 }
 
-int PageControl::neighbourPage(int index, int step) const {
+int PageControl::neighbourPage(int index, int step) const
+{
     for (int i = index + step; i >= 0 && i < count(); i += step)
         if (isTabVisible(i) && isTabEnabled(i))
             return i;
     return -1;
 }
 
-void PageControl::keyPressEvent(QKeyEvent* event) {
+void PageControl::keyPressEvent(QKeyEvent* event)
+{
     const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
     if (ctrl && (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)) {
         const int step = event->key() == Qt::Key_Backtab ? -1 : 1;

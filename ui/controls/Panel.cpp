@@ -4,32 +4,38 @@
 #include <QPainter>
 
 Panel::Panel(QWidget* parent)
-    : Control<QFrame>(parent) {
+    : Control<QFrame>(parent)
+{
     setAutoFillBackground(true);
 }
 
-void Panel::setText(const QString& text) {
+void Panel::setText(const QString& text)
+{
     if (text == caption_)
         return;
     caption_ = text;
     fireChange();
 }
 
-void Panel::setBevel(int width) {
+void Panel::setBevel(int width)
+{
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(1);
     setMidLineWidth(width);
 }
 
 WarningPanel::WarningPanel(QWidget* parent)
-    : Panel(parent) {}
+    : Panel(parent)
+{}
 
-void WarningPanel::setVisible(bool visible) {
+void WarningPanel::setVisible(bool visible)
+{
     Panel::setVisible(visible);
     update();
 }
 
-void WarningPanel::paintEvent(QPaintEvent* event) {
+void WarningPanel::paintEvent(QPaintEvent* event)
+{
     Panel::paintEvent(event);
     const QWidget* window = parentWidget();
     const auto* label = window ? window->findChild<QLabel*>("LbDebugInfo0") : nullptr;

@@ -3,19 +3,23 @@
 #include <QPainter>
 
 PictureBox::PictureBox(QWidget* parent)
-    : Control<QLabel>(parent) {}
+    : Control<QLabel>(parent)
+{}
 
-void PictureBox::setPicture(const QPixmap& picture) {
+void PictureBox::setPicture(const QPixmap& picture)
+{
     picture_ = picture;
     update();
 }
 
-void PictureBox::setProportional(bool proportional) {
+void PictureBox::setProportional(bool proportional)
+{
     proportional_ = proportional;
     update();
 }
 
-void PictureBox::paintEvent(QPaintEvent* event) {
+void PictureBox::paintEvent(QPaintEvent* event)
+{
     QLabel::paintEvent(event);
     if (picture_.isNull())
         return;

@@ -3,7 +3,8 @@
 #include <algorithm>
 
 PictureButton::PictureButton(QWidget* parent)
-    : Control<QToolButton>(parent) {
+    : Control<QToolButton>(parent)
+{
     // A click takes the focus, so the field being left sees its exit first.
     setFocusPolicy(Qt::StrongFocus);
     connect(this, &QToolButton::clicked, this, [this] {
@@ -12,7 +13,8 @@ PictureButton::PictureButton(QWidget* parent)
     });
 }
 
-void PictureButton::setText(const QString& text) {
+void PictureButton::setText(const QString& text)
+{
     if (text == QToolButton::text())
         return;
     QToolButton::setText(text);
@@ -20,17 +22,20 @@ void PictureButton::setText(const QString& text) {
     fireChange();
 }
 
-void PictureButton::setGlyph(const QPixmap& glyph) {
+void PictureButton::setGlyph(const QPixmap& glyph)
+{
     setIcon(QIcon(glyph));
     updateStyle();
 }
 
-void PictureButton::resizeEvent(QResizeEvent* event) {
+void PictureButton::resizeEvent(QResizeEvent* event)
+{
     QToolButton::resizeEvent(event);
     updateStyle();
 }
 
-void PictureButton::updateStyle() {
+void PictureButton::updateStyle()
+{
     const bool hasText = !QToolButton::text().isEmpty();
     const bool hasIcon = !icon().isNull();
     if (!hasIcon) {

@@ -9,7 +9,8 @@
 #include <QToolTip>
 
 DataGrid::DataGrid(QWidget* parent)
-    : Control<QAbstractScrollArea>(parent) {
+    : Control<QAbstractScrollArea>(parent)
+{
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setMouseTracking(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -19,28 +20,33 @@ DataGrid::DataGrid(QWidget* parent)
 
 DataGrid::~DataGrid() = default;
 
-QString DataGrid::text() const {
+QString DataGrid::text() const
+{
     return cell(selectedColumn_, selectedRow_);
 }
 
-void DataGrid::setText(const QString& text) {
+void DataGrid::setText(const QString& text)
+{
     setCell(selectedColumn_, selectedRow_, text);
 }
 
-void DataGrid::setStyle(const GridStyle& style) {
+void DataGrid::setStyle(const GridStyle& style)
+{
     style_ = style;
     updateScrollRange();
     viewport()->update();
 }
 
-void DataGrid::setImageList(const PictureList* images) {
+void DataGrid::setImageList(const PictureList* images)
+{
     images_ = images;
     viewport()->update();
 }
 
 // ---- Columns ----
 
-int DataGrid::addColumn(const GridColumn& column) {
+int DataGrid::addColumn(const GridColumn& column)
+{
     columns_.push_back(column);
     for (auto& row : rows_)
         row.push_back(Cell{column.defaultValue});
@@ -48,50 +54,58 @@ int DataGrid::addColumn(const GridColumn& column) {
     return columnCount() - 1;
 }
 
-int DataGrid::columnIndex(const QString& name) const {
+int DataGrid::columnIndex(const QString& name) const
+{
     for (int i = 0; i < columnCount(); ++i)
         if (columns_[std::size_t(i)].name == name)
             return i;
     return -1;
 }
 
-void DataGrid::setColumnCaption(int index, const QString& caption) {
+void DataGrid::setColumnCaption(int index, const QString& caption)
+{
     if (index >= 0 && index < columnCount()) {
         columns_[std::size_t(index)].caption = caption;
         viewport()->update();
     }
 }
 
-void DataGrid::setColumnWidth(int index, int width) {
+void DataGrid::setColumnWidth(int index, int width)
+{
     if (index >= 0 && index < columnCount()) {
         columns_[std::size_t(index)].width = std::max(8, width);
         viewport()->update();
     }
 }
 
-void DataGrid::setColumnVisible(int index, bool visible) {
+void DataGrid::setColumnVisible(int index, bool visible)
+{
     if (index >= 0 && index < columnCount()) {
         columns_[std::size_t(index)].visible = visible;
         viewport()->update();
     }
 }
 
-void DataGrid::setColumnEnabled(int index, bool enabled) {
+void DataGrid::setColumnEnabled(int index, bool enabled)
+{
     if (index >= 0 && index < columnCount())
         columns_[std::size_t(index)].enabled = enabled;
 }
 
-void DataGrid::setColumnItems(int index, const QStringList& items) {
+void DataGrid::setColumnItems(int index, const QStringList& items)
+{
     if (index >= 0 && index < columnCount())
         columns_[std::size_t(index)].items = items;
 }
 
-void DataGrid::setColumnSortKind(int index, SortKind kind) {
+void DataGrid::setColumnSortKind(int index, SortKind kind)
+{
     if (index >= 0 && index < columnCount())
         columns_[std::size_t(index)].sortKind = kind;
 }
 
-void DataGrid::setSortedColumn(int index, bool ascending) {
+void DataGrid::setSortedColumn(int index, bool ascending)
+{
     if (index < 0 || index >= columnCount())
         return;
     sortBy(index, ascending);
@@ -99,11 +113,13 @@ void DataGrid::setSortedColumn(int index, bool ascending) {
 
 // ---- Rows and cells ----
 
-bool DataGrid::validCell(int column, int row) const {
+bool DataGrid::validCell(int column, int row) const
+{
     return column >= 0 && column < columnCount() && row >= 0 && row < rowCount();
 }
 
-std::vector<DataGrid::Cell> DataGrid::newRow() const {
+std::vector<DataGrid::Cell> DataGrid::newRow() const
+{
     std::vector<Cell> row;
     row.reserve(columns_.size());
     for (const GridColumn& column : columns_)
@@ -111,7 +127,8 @@ std::vector<DataGrid::Cell> DataGrid::newRow() const {
     return row;
 }
 
-void DataGrid::setRowCount(int count) {
+void DataGrid::setRowCount(int count)
+{
     count = std::max(0, count);
     if (count < rowCount() && isEditing() && editRow_ >= count)
         endEditing(false);
@@ -125,14 +142,16 @@ void DataGrid::setRowCount(int count) {
     viewport()->update();
 }
 
-int DataGrid::addRow() {
+int DataGrid::addRow()
+{
     rows_.push_back(newRow());
     updateScrollRange();
     viewport()->update();
     return rowCount() - 1;
 }
 
-void DataGrid::insertRow(int at) {
+void DataGrid::insertRow(int at)
+{
     at = std::clamp(at, 0, rowCount());
     if (isEditing())
         endEditing(false);
@@ -143,7 +162,8 @@ void DataGrid::insertRow(int at) {
     viewport()->update();
 }
 
-void DataGrid::deleteRow(int row) {
+void DataGrid::deleteRow(int row)
+{
     if (row < 0 || row >= rowCount())
         return;
     if (isEditing() && editRow_ == row)
@@ -155,7 +175,8 @@ void DataGrid::deleteRow(int row) {
     viewport()->update();
 }
 
-void DataGrid::clearRows() {
+void DataGrid::clearRows()
+{
     if (isEditing())
         endEditing(false);
     rows_.clear();
@@ -164,60 +185,71 @@ void DataGrid::clearRows() {
     viewport()->update();
 }
 
-template <class T> T DataGrid::cellField(int column, int row, T Cell::*field, T outside) const {
+template <class T> T DataGrid::cellField(int column, int row, T Cell::*field, T outside) const
+{
     return validCell(column, row) ? rows_[std::size_t(row)][std::size_t(column)].*field : outside;
 }
 
-template <class T>
-void DataGrid::setCellField(int column, int row, T Cell::*field, const T& value) {
+template <class T> void DataGrid::setCellField(int column, int row, T Cell::*field, const T& value)
+{
     if (!validCell(column, row))
         return;
     rows_[std::size_t(row)][std::size_t(column)].*field = value;
     viewport()->update(cellRect(column, row));
 }
 
-QString DataGrid::cell(int column, int row) const {
+QString DataGrid::cell(int column, int row) const
+{
     return cellField(column, row, &Cell::text, QString());
 }
 
-void DataGrid::setCell(int column, int row, const QString& text) {
+void DataGrid::setCell(int column, int row, const QString& text)
+{
     setCellField(column, row, &Cell::text, text);
 }
 
-unsigned DataGrid::cellColor(int column, int row) const {
+unsigned DataGrid::cellColor(int column, int row) const
+{
     return cellField(column, row, &Cell::color, color::None);
 }
 
-void DataGrid::setCellColor(int column, int row, unsigned value) {
+void DataGrid::setCellColor(int column, int row, unsigned value)
+{
     setCellField(column, row, &Cell::color, value);
 }
 
-unsigned DataGrid::cellFontColor(int column, int row) const {
+unsigned DataGrid::cellFontColor(int column, int row) const
+{
     return cellField(column, row, &Cell::fontColor, color::None);
 }
 
-void DataGrid::setCellFontColor(int column, int row, unsigned value) {
+void DataGrid::setCellFontColor(int column, int row, unsigned value)
+{
     setCellField(column, row, &Cell::fontColor, value);
 }
 
-QString DataGrid::cellHint(int column, int row) const {
+QString DataGrid::cellHint(int column, int row) const
+{
     return cellField(column, row, &Cell::hint, QString());
 }
 
-void DataGrid::setCellHint(int column, int row, const QString& hint) {
+void DataGrid::setCellHint(int column, int row, const QString& hint)
+{
     setCellField(column, row, &Cell::hint, hint);
 }
 
 // ---- Selection ----
 
-void DataGrid::selectCell(int column, int row) {
+void DataGrid::selectCell(int column, int row)
+{
     selectedColumn_ = column >= 0 && column < columnCount() ? column : -1;
     selectedRow_ = row >= 0 && row < rowCount() ? row : -1;
     ensureVisible(selectedRow_);
     viewport()->update();
 }
 
-bool DataGrid::selectCellByUser(int column, int row) {
+bool DataGrid::selectCellByUser(int column, int row)
+{
     if (!validCell(column, row))
         return false;
     if (column == selectedColumn_ && row == selectedRow_)
@@ -238,12 +270,14 @@ bool DataGrid::selectCellByUser(int column, int row) {
     return true;
 }
 
-void DataGrid::beginUpdate() {
+void DataGrid::beginUpdate()
+{
     if (updateDepth_++ == 0)
         viewport()->setUpdatesEnabled(false);
 }
 
-void DataGrid::endUpdate() {
+void DataGrid::endUpdate()
+{
     if (updateDepth_ > 0 && --updateDepth_ == 0) {
         viewport()->setUpdatesEnabled(true);
         viewport()->update();
@@ -253,7 +287,8 @@ void DataGrid::endUpdate() {
 // ---- Sorting ----
 
 namespace {
-int compareCells(const QString& a, const QString& b, SortKind kind) {
+int compareCells(const QString& a, const QString& b, SortKind kind)
+{
     switch (kind) {
     case SortKind::Numeric: {
         const double x = a.toDouble();
@@ -272,7 +307,8 @@ int compareCells(const QString& a, const QString& b, SortKind kind) {
 }
 } // namespace
 
-void DataGrid::sortBy(int column, bool ascending) {
+void DataGrid::sortBy(int column, bool ascending)
+{
     if (isEditing())
         endEditing(true);
     sortColumn_ = column;
@@ -301,31 +337,36 @@ void DataGrid::sortBy(int column, bool ascending) {
 
 // ---- Keyboard ----
 
-bool DataGrid::focusNextPrevChild(bool next) {
+bool DataGrid::focusNextPrevChild(bool next)
+{
     // Tab belongs to the grid when it takes the keys itself.
     if (style_.wantKeys)
         return false;
     return Control<QAbstractScrollArea>::focusNextPrevChild(next);
 }
 
-void DataGrid::focusInEvent(QFocusEvent* event) {
+void DataGrid::focusInEvent(QFocusEvent* event)
+{
     Control<QAbstractScrollArea>::focusInEvent(event);
     viewport()->update();
 }
 
-void DataGrid::focusOutEvent(QFocusEvent* event) {
+void DataGrid::focusOutEvent(QFocusEvent* event)
+{
     Control<QAbstractScrollArea>::focusOutEvent(event);
     viewport()->update();
 }
 
-int DataGrid::nextVisibleColumn(int from, int step) const {
+int DataGrid::nextVisibleColumn(int from, int step) const
+{
     for (int c = from + step; c >= 0 && c < columnCount(); c += step)
         if (columns_[std::size_t(c)].visible)
             return c;
     return -1;
 }
 
-bool DataGrid::moveBy(int columnStep, int rowStep) {
+bool DataGrid::moveBy(int columnStep, int rowStep)
+{
     if (rowCount() == 0)
         return false;
     int column = selectedColumn_ >= 0 ? selectedColumn_ : nextVisibleColumn(-1, 1);
@@ -340,7 +381,8 @@ bool DataGrid::moveBy(int columnStep, int rowStep) {
     return selectCellByUser(column, row);
 }
 
-void DataGrid::handleKey(QKeyEvent* event) {
+void DataGrid::handleKey(QKeyEvent* event)
+{
     if (style_.ignoreKeyboard) {
         event->ignore();
         return;
@@ -410,7 +452,8 @@ void DataGrid::handleKey(QKeyEvent* event) {
 
 // ---- Mouse ----
 
-void DataGrid::mousePressEvent(QMouseEvent* event) {
+void DataGrid::mousePressEvent(QMouseEvent* event)
+{
     if (event->button() != Qt::LeftButton) {
         Control<QAbstractScrollArea>::mousePressEvent(event);
         return;
@@ -442,7 +485,8 @@ void DataGrid::mousePressEvent(QMouseEvent* event) {
         startEditing(hit.column, hit.row);
 }
 
-void DataGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+void DataGrid::mouseDoubleClickEvent(QMouseEvent* event)
+{
     const CellPos hit = cellAt(event->position().toPoint());
     if (hit.valid() && hit.column == selectedColumn_ && hit.row == selectedRow_ && !isEditing())
         startEditing(hit.column, hit.row);
@@ -450,7 +494,8 @@ void DataGrid::mouseDoubleClickEvent(QMouseEvent* event) {
         onDblClick(*this);
 }
 
-void DataGrid::mouseMoveEvent(QMouseEvent* event) {
+void DataGrid::mouseMoveEvent(QMouseEvent* event)
+{
     const QPoint pos = event->position().toPoint();
     const CellPos hit = cellAt(pos);
     const bool hand = hit.valid() && columns_[std::size_t(hit.column)].handCursor;
@@ -459,7 +504,8 @@ void DataGrid::mouseMoveEvent(QMouseEvent* event) {
         onMouseMove(pos.x(), pos.y());
 }
 
-bool DataGrid::viewportEvent(QEvent* event) {
+bool DataGrid::viewportEvent(QEvent* event)
+{
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
         const CellPos hit = cellAt(help->pos());

@@ -11,14 +11,16 @@
 #include "ui/controls/ComboBox.h"
 #include "ui/controls/DatePicker.h"
 
-bool DataGrid::editable(int column, int row) const {
+bool DataGrid::editable(int column, int row) const
+{
     if (!validCell(column, row) || !isEnabled())
         return false;
     const GridColumn& c = columns_[std::size_t(column)];
     return c.visible && c.enabled && c.kind != ColumnKind::Image && c.has(columnoption::Editable);
 }
 
-QWidget* DataGrid::createEditor(int column) {
+QWidget* DataGrid::createEditor(int column)
+{
     const GridColumn& c = columns_[std::size_t(column)];
     auto reportEdit = [this] {
         if (editor_ && onEdit)
@@ -71,7 +73,8 @@ QWidget* DataGrid::createEditor(int column) {
 }
 
 namespace {
-QString textOf(QWidget* editor) {
+QString textOf(QWidget* editor)
+{
     if (auto* face = dynamic_cast<ControlFace*>(editor))
         return face->text();
     if (auto* memo = qobject_cast<QPlainTextEdit*>(editor))
@@ -81,7 +84,8 @@ QString textOf(QWidget* editor) {
     return {};
 }
 
-void setTextOf(QWidget* editor, const QString& text) {
+void setTextOf(QWidget* editor, const QString& text)
+{
     if (auto* face = dynamic_cast<ControlFace*>(editor))
         face->setText(text);
     else if (auto* memo = qobject_cast<QPlainTextEdit*>(editor)) {
@@ -92,15 +96,18 @@ void setTextOf(QWidget* editor, const QString& text) {
 }
 } // namespace
 
-QString DataGrid::editorText() const {
+QString DataGrid::editorText() const
+{
     return textOf(editor_);
 }
 
-void DataGrid::setEditorText(const QString& text) {
+void DataGrid::setEditorText(const QString& text)
+{
     setTextOf(editor_, text);
 }
 
-bool DataGrid::startEditing(int column, int row) {
+bool DataGrid::startEditing(int column, int row)
+{
     if (!editable(column, row))
         return false;
     if (isEditing()) {
@@ -139,7 +146,8 @@ bool DataGrid::startEditing(int column, int row) {
     return true;
 }
 
-void DataGrid::closeEditor() {
+void DataGrid::closeEditor()
+{
     QWidget* editor = editor_;
     editor_ = nullptr;
     if (!editor)
@@ -155,7 +163,8 @@ void DataGrid::closeEditor() {
     viewport()->update();
 }
 
-bool DataGrid::endEditing(bool commit) {
+bool DataGrid::endEditing(bool commit)
+{
     if (!editor_ || committing_)
         return true;
     committing_ = true;
@@ -177,7 +186,8 @@ bool DataGrid::endEditing(bool commit) {
     return accept;
 }
 
-void DataGrid::setEditorCompletion(const QStringList& words) {
+void DataGrid::setEditorCompletion(const QStringList& words)
+{
     QLineEdit* line = qobject_cast<QLineEdit*>(editor_);
     if (auto* combo = qobject_cast<QComboBox*>(editor_))
         line = combo->lineEdit();
@@ -193,7 +203,8 @@ void DataGrid::setEditorCompletion(const QStringList& words) {
     line->setCompleter(completer);
 }
 
-bool DataGrid::editorKey(QKeyEvent* event) {
+bool DataGrid::editorKey(QKeyEvent* event)
+{
     const bool memo = qobject_cast<QPlainTextEdit*>(editor_) != nullptr;
     const bool combo = qobject_cast<QComboBox*>(editor_) != nullptr;
     switch (event->key()) {
@@ -228,7 +239,8 @@ bool DataGrid::editorKey(QKeyEvent* event) {
     }
 }
 
-bool DataGrid::eventFilter(QObject* watched, QEvent* event) {
+bool DataGrid::eventFilter(QObject* watched, QEvent* event)
+{
     if (!editor_ || (watched != editor_ && watched->parent() != editor_))
         return Control<QAbstractScrollArea>::eventFilter(watched, event);
     if (event->type() == QEvent::KeyPress && !routingKey_) {

@@ -10,12 +10,14 @@ namespace {
 constexpr int kCardLineHeight = 16;
 }
 
-int DataGrid::columnWidthShown(int index) const {
+int DataGrid::columnWidthShown(int index) const
+{
     const GridColumn& column = columns_[std::size_t(index)];
     return column.visible ? std::max(8, column.width) : 0;
 }
 
-std::vector<int> DataGrid::columnLefts() const {
+std::vector<int> DataGrid::columnLefts() const
+{
     // The column that fills the width takes what the others leave.
     int total = 0;
     int filler = -1;
@@ -36,13 +38,15 @@ std::vector<int> DataGrid::columnLefts() const {
     return lefts;
 }
 
-int DataGrid::contentHeight() const {
+int DataGrid::contentHeight() const
+{
     if (style_.cards)
         return rowCount() * style_.cardHeight;
     return (style_.header ? style_.headerHeight : 0) + rowCount() * style_.rowHeight;
 }
 
-QRect DataGrid::cellRect(int column, int row) const {
+QRect DataGrid::cellRect(int column, int row) const
+{
     if (column < 0 || column >= columnCount() || row < 0 || !columns_[std::size_t(column)].visible)
         return {};
     const int scroll = verticalScrollBar()->value();
@@ -59,7 +63,8 @@ QRect DataGrid::cellRect(int column, int row) const {
                  lefts[std::size_t(column) + 1] - lefts[std::size_t(column)], style_.rowHeight);
 }
 
-QRect DataGrid::headerRect(int column) const {
+QRect DataGrid::headerRect(int column) const
+{
     if (style_.cards || !style_.header || column < 0 || column >= columnCount() ||
         !columns_[std::size_t(column)].visible)
         return {};
@@ -68,7 +73,8 @@ QRect DataGrid::headerRect(int column) const {
                  lefts[std::size_t(column) + 1] - lefts[std::size_t(column)], style_.headerHeight);
 }
 
-int DataGrid::rowAt(int y) const {
+int DataGrid::rowAt(int y) const
+{
     const int scroll = verticalScrollBar()->value();
     int offset = y + scroll;
     int height = style_.cards ? style_.cardHeight : style_.rowHeight;
@@ -83,7 +89,8 @@ int DataGrid::rowAt(int y) const {
     return row < rowCount() ? row : -1;
 }
 
-DataGrid::CellPos DataGrid::cellAt(const QPoint& pos) const {
+DataGrid::CellPos DataGrid::cellAt(const QPoint& pos) const
+{
     const int row = rowAt(pos.y());
     if (row < 0)
         return {};
@@ -99,7 +106,8 @@ DataGrid::CellPos DataGrid::cellAt(const QPoint& pos) const {
     return {};
 }
 
-int DataGrid::headerAt(const QPoint& pos) const {
+int DataGrid::headerAt(const QPoint& pos) const
+{
     if (style_.cards || !style_.header || pos.y() >= style_.headerHeight)
         return -1;
     for (int c = 0; c < columnCount(); ++c)
@@ -108,14 +116,16 @@ int DataGrid::headerAt(const QPoint& pos) const {
     return -1;
 }
 
-void DataGrid::updateScrollRange() {
+void DataGrid::updateScrollRange()
+{
     const int step = style_.cards ? style_.cardHeight : style_.rowHeight;
     verticalScrollBar()->setSingleStep(std::max(1, step));
     verticalScrollBar()->setPageStep(std::max(1, viewport()->height()));
     verticalScrollBar()->setRange(0, std::max(0, contentHeight() - viewport()->height()));
 }
 
-void DataGrid::ensureVisible(int row) {
+void DataGrid::ensureVisible(int row)
+{
     if (row < 0)
         return;
     const int step = style_.cards ? style_.cardHeight : style_.rowHeight;
@@ -129,12 +139,14 @@ void DataGrid::ensureVisible(int row) {
         bar->setValue(top + step - visible);
 }
 
-void DataGrid::resizeEvent(QResizeEvent* event) {
+void DataGrid::resizeEvent(QResizeEvent* event)
+{
     Control<QAbstractScrollArea>::resizeEvent(event);
     updateScrollRange();
 }
 
-void DataGrid::scrollContentsBy(int, int) {
+void DataGrid::scrollContentsBy(int, int)
+{
     if (isEditing())
         endEditing(true);
     viewport()->update();

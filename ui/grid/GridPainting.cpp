@@ -10,12 +10,14 @@
 #include "ui/PictureList.h"
 
 namespace {
-QColor shade(unsigned value, const QColor& fallback) {
+QColor shade(unsigned value, const QColor& fallback)
+{
     return value == color::None ? fallback : toQColor(value);
 }
 
 // "#,##0.00"-like display: the decimals asked for, thousands grouped with a blank.
-QString formatNumber(const QString& text, int decimals, bool group) {
+QString formatNumber(const QString& text, int decimals, bool group)
+{
     if (text.isEmpty() || decimals < 0)
         return text;
     bool ok = false;
@@ -34,7 +36,8 @@ QString formatNumber(const QString& text, int decimals, bool group) {
 }
 } // namespace
 
-QString DataGrid::shownText(int column, int row) const {
+QString DataGrid::shownText(int column, int row) const
+{
     const GridColumn& c = columns_[std::size_t(column)];
     const QString text = cell(column, row);
     if (c.kind == ColumnKind::Number)
@@ -42,7 +45,8 @@ QString DataGrid::shownText(int column, int row) const {
     return text;
 }
 
-CellFormat DataGrid::formatOf(int column, int row) const {
+CellFormat DataGrid::formatOf(int column, int row) const
+{
     const GridColumn& c = columns_[std::size_t(column)];
     CellFormat format;
     format.color = cellColor(column, row);
@@ -72,7 +76,8 @@ CellFormat DataGrid::formatOf(int column, int row) const {
 }
 
 void DataGrid::paintCellContent(QPainter& painter, const QRect& box, int column, int row,
-                                const CellFormat& format, bool bold) {
+                                const CellFormat& format, bool bold)
+{
     const GridColumn& c = columns_[std::size_t(column)];
     if (format.color != color::None)
         painter.fillRect(box, toQColor(format.color));
@@ -106,7 +111,8 @@ void DataGrid::paintCellContent(QPainter& painter, const QRect& box, int column,
     painter.drawText(inner, flags, text);
 }
 
-void DataGrid::paintHeader(QPainter& painter) {
+void DataGrid::paintHeader(QPainter& painter)
+{
     const QColor line = toQColor(style_.gridLineColor).darker(130);
     for (int c = 0; c < columnCount(); ++c) {
         const QRect box = headerRect(c);
@@ -144,7 +150,8 @@ void DataGrid::paintHeader(QPainter& painter) {
     }
 }
 
-void DataGrid::paintTableRow(QPainter& painter, int row) {
+void DataGrid::paintTableRow(QPainter& painter, int row)
+{
     const QColor line = toQColor(style_.gridLineColor);
     const bool lines = style_.gridLines && (!style_.gridLinesOnActiveRowsOnly || row < rowCount());
     for (int c = 0; c < columnCount(); ++c) {
@@ -166,7 +173,8 @@ void DataGrid::paintTableRow(QPainter& painter, int row) {
     }
 }
 
-void DataGrid::paintCard(QPainter& painter, int row) {
+void DataGrid::paintCard(QPainter& painter, int row)
+{
     const int scroll = verticalScrollBar()->value();
     const QRect card(0, row * style_.cardHeight - scroll, viewport()->width(), style_.cardHeight);
     const bool selected = row == selectedRow_;
@@ -203,7 +211,8 @@ void DataGrid::paintCard(QPainter& painter, int row) {
     }
 }
 
-void DataGrid::paintEvent(QPaintEvent*) {
+void DataGrid::paintEvent(QPaintEvent*)
+{
     QPainter painter(viewport());
     painter.fillRect(viewport()->rect(), palette().color(QPalette::Base));
     const int first = std::max(0, rowAt(style_.cards || !style_.header ? 0 : style_.headerHeight));

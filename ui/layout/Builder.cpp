@@ -22,7 +22,8 @@
 
 namespace {
 
-QWidget* create(Kind kind, QWidget* parent) {
+QWidget* create(Kind kind, QWidget* parent)
+{
     switch (kind) {
     case Kind::T:
         return new TextEdit(parent);
@@ -63,7 +64,8 @@ QWidget* create(Kind kind, QWidget* parent) {
 }
 
 // The text a control of the kind holds as designed.
-QString designedText(const ControlSpec& spec) {
+QString designedText(const ControlSpec& spec)
+{
     if (spec.design.text)
         return QString::fromUtf8(spec.design.text);
     switch (spec.kind) {
@@ -82,7 +84,8 @@ QString designedText(const ControlSpec& spec) {
     }
 }
 
-void applyFont(QWidget* widget, const Design& design) {
+void applyFont(QWidget* widget, const Design& design)
+{
     if (!design.fontFamily && design.fontHeight == 0 && !(design.flags & flag::Bold))
         return;
     QFont f = widget->font();
@@ -94,7 +97,8 @@ void applyFont(QWidget* widget, const Design& design) {
     widget->setFont(f);
 }
 
-void applyAlignment(QWidget* widget, unsigned flags) {
+void applyAlignment(QWidget* widget, unsigned flags)
+{
     const Qt::Alignment horizontal = (flags & flag::Centered)       ? Qt::AlignHCenter
                                      : (flags & flag::RightAligned) ? Qt::AlignRight
                                                                     : Qt::AlignLeft;
@@ -105,7 +109,8 @@ void applyAlignment(QWidget* widget, unsigned flags) {
                             (flags & flag::Centered ? Qt::AlignVCenter : Qt::AlignTop));
 }
 
-void applyKindDesign(QWidget* widget, const ControlSpec& spec) {
+void applyKindDesign(QWidget* widget, const ControlSpec& spec)
+{
     const Design& d = spec.design;
     if (auto* memo = dynamic_cast<MemoEdit*>(widget))
         memo->setLineBreaks(!(d.flags & flag::NoLineBreaks));
@@ -132,7 +137,8 @@ void applyKindDesign(QWidget* widget, const ControlSpec& spec) {
     }
 }
 
-QWidget* build(TAxKelvaro& window, QWidget* parent, const ControlSpec& spec) {
+QWidget* build(TAxKelvaro& window, QWidget* parent, const ControlSpec& spec)
+{
     QWidget* widget = create(spec.kind, parent);
     widget->setObjectName(QString::fromLatin1(spec.name));
     const Design& d = spec.design;
@@ -178,7 +184,8 @@ QWidget* build(TAxKelvaro& window, QWidget* parent, const ControlSpec& spec) {
 
 } // namespace
 
-void buildControls(TAxKelvaro& window, QWidget* parent, std::span<const ControlSpec> specs) {
+void buildControls(TAxKelvaro& window, QWidget* parent, std::span<const ControlSpec> specs)
+{
     std::vector<std::pair<int, QWidget*>> order;
     for (const ControlSpec& spec : specs) {
         QWidget* widget = build(window, parent, spec);

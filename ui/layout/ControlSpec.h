@@ -76,7 +76,8 @@ struct ControlSpec {
     Design design = {};
 };
 
-template <auto Member> void bindMember(TAxKelvaro& window, QWidget* control) {
+template <auto Member> void bindMember(TAxKelvaro& window, QWidget* control)
+{
     using Pointer = std::remove_reference_t<decltype(window.*Member)>;
     window.*Member = dynamic_cast<Pointer>(control);
 }

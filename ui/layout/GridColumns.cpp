@@ -13,12 +13,14 @@ constexpr unsigned kEditing = Clickable | Input | Sortable | Editable | FullText
 // Columns of the result grids: clickable and sortable, never edited.
 constexpr unsigned kBrowsing = Clickable | Input | Sortable | FullTextHint;
 
-void addColumns(DataGrid& grid, std::initializer_list<GridColumn> columns) {
+void addColumns(DataGrid& grid, std::initializer_list<GridColumn> columns)
+{
     for (const GridColumn& column : columns)
         grid.addColumn(column);
 }
 
-GridColumn image(const char* name, int width, unsigned options, QRect place = {}) {
+GridColumn image(const char* name, int width, unsigned options, QRect place = {})
+{
     GridColumn c{.name = name, .kind = CK::Image, .options = options, .width = width};
     c.defaultValue = QStringLiteral("0");
     c.sortKind = SortKind::Numeric;
@@ -28,7 +30,8 @@ GridColumn image(const char* name, int width, unsigned options, QRect place = {}
     return c;
 }
 
-GridColumn column(const char* name, CK kind, int width, unsigned options, QRect place = {}) {
+GridColumn column(const char* name, CK kind, int width, unsigned options, QRect place = {})
+{
     GridColumn c{.name = name, .kind = kind, .options = options, .width = width};
     c.place = place;
     if (kind == CK::Date)
@@ -38,7 +41,8 @@ GridColumn column(const char* name, CK kind, int width, unsigned options, QRect 
 
 // Combo box columns of the actions: a salesperson's name, or a text of a choice list.
 GridColumn choice(const char* name, QRect place, bool pickList, unsigned options, int dropDown,
-                  int listWidth) {
+                  int listWidth)
+{
     GridColumn c = column(name, CK::ComboBox, place.width(), options, place);
     c.pickList = pickList;
     c.dropDownCount = dropDown;
@@ -47,12 +51,14 @@ GridColumn choice(const char* name, QRect place, bool pickList, unsigned options
     return c;
 }
 
-QRect at(int left, int top, int width, int height = 15) {
+QRect at(int left, int top, int width, int height = 15)
+{
     return QRect(left, top, width, height);
 }
 } // namespace
 
-void setUpFrevoGrid(DataGrid& grid, const PictureList* images) {
+void setUpFrevoGrid(DataGrid& grid, const PictureList* images)
+{
     GridStyle style;
     style.rowHeight = 18;
     style.gridLineColor = kGridLines;
@@ -92,7 +98,8 @@ void setUpFrevoGrid(DataGrid& grid, const PictureList* images) {
                       type, amount});
 }
 
-void setUpActionGrid(DataGrid& grid, const PictureList* images) {
+void setUpActionGrid(DataGrid& grid, const PictureList* images)
+{
     GridStyle style;
     style.cards = true;
     style.cardHeight = 66;
@@ -126,7 +133,8 @@ void setUpActionGrid(DataGrid& grid, const PictureList* images) {
                       choice("PrioriteRelance", at(604, 49, 168), true, kEditing, 8, 0)});
 }
 
-void setUpVehicleGrid(DataGrid& grid, const PictureList* images) {
+void setUpVehicleGrid(DataGrid& grid, const PictureList* images)
+{
     GridStyle style;
     style.cards = true;
     style.cardHeight = 60;
@@ -144,7 +152,8 @@ void setUpVehicleGrid(DataGrid& grid, const PictureList* images) {
                       column("cvInfoVersion", CK::Text, 80, kBrowsing, at(120, 30, 288, 24))});
 }
 
-void setUpSearchGrid(DataGrid& grid, const PictureList* images) {
+void setUpSearchGrid(DataGrid& grid, const PictureList* images)
+{
     GridStyle style;
     style.gridLinesOnActiveRowsOnly = true;
     style.wholeRowSelect = true;

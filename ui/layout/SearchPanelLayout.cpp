@@ -5,11 +5,13 @@ namespace {
 using K = Kind;
 using G = pictures::Glyph;
 
-constexpr Design selectorLabel(const char* caption, const char* hint) {
+constexpr Design selectorLabel(const char* caption, const char* hint)
+{
     return {.text = caption, .hint = hint, .flags = flag::HandCursor | flag::Centered};
 }
 
-constexpr Design selector(unsigned flags = 0) {
+constexpr Design selector(unsigned flags = 0)
+{
     return {.hint = "choix du type de recherche", .flags = flags, .glyph = int(G::Selector)};
 }
 
@@ -76,6 +78,7 @@ const ControlSpec kSearchPanel[] = {
 };
 } // namespace
 
-std::span<const ControlSpec> searchPanelLayout() {
+std::span<const ControlSpec> searchPanelLayout()
+{
     return kSearchPanel;
 }

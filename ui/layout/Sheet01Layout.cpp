@@ -117,6 +117,7 @@ const ControlSpec kSheet01[] = {
 };
 } // namespace
 
-std::span<const ControlSpec> sheet01Layout() {
+std::span<const ControlSpec> sheet01Layout()
+{
     return kSheet01;
 }

@@ -59,6 +59,7 @@ const ControlSpec kSheet02[] = {
 };
 } // namespace
 
-std::span<const ControlSpec> sheet02Layout() {
+std::span<const ControlSpec> sheet02Layout()
+{
     return kSheet02;
 }

@@ -5,7 +5,8 @@
 namespace {
 using K = Kind;
 
-constexpr Design reservation() {
+constexpr Design reservation()
+{
     return {.fontColor = color::Fuchsia, .flags = flag::Hidden | flag::Bold};
 }
 
@@ -136,10 +137,12 @@ const ControlSpec kPanelCompta[] = {
 };
 } // namespace
 
-std::span<const ControlSpec> sheet03Layout() {
+std::span<const ControlSpec> sheet03Layout()
+{
     return kSheet03;
 }
 
-std::span<const ControlSpec> panelComptaLayout() {
+std::span<const ControlSpec> panelComptaLayout()
+{
     return kPanelCompta;
 }

@@ -5,11 +5,13 @@ namespace {
 using K = Kind;
 using G = pictures::Glyph;
 
-constexpr Design equipment() {
+constexpr Design equipment()
+{
     return {.itemHeight = 17};
 }
 
-constexpr Design spare() {
+constexpr Design spare()
+{
     return {.flags = flag::Hidden | flag::Disabled, .glyph = int(G::Options)};
 }
 
@@ -24,7 +26,8 @@ const ControlSpec kSheet04[] = {
     {KELVARO_CONTROL(czCmdEquiInf), K::B, 612, 172, 22, 22, -1, spare()},
 };
 
-constexpr Design total() {
+constexpr Design total()
+{
     return {.flags = flag::Disabled | flag::RightAligned, .disabledFontColor = color::Black};
 }
 
@@ -44,7 +47,8 @@ const ControlSpec kSheet05[] = {
     {KELVARO_CONTROL(cFrevoPrevision), K::N2, 710, 309, 92, 20, 10, total()},
 };
 
-constexpr Design photoButton(const char* hint, G glyph) {
+constexpr Design photoButton(const char* hint, G glyph)
+{
     return {.hint = hint, .glyph = int(glyph)};
 }
 
@@ -87,14 +91,17 @@ const ControlSpec kSheet06[] = {
 };
 } // namespace
 
-std::span<const ControlSpec> sheet04Layout() {
+std::span<const ControlSpec> sheet04Layout()
+{
     return kSheet04;
 }
 
-std::span<const ControlSpec> sheet05Layout() {
+std::span<const ControlSpec> sheet05Layout()
+{
     return kSheet05;
 }
 
-std::span<const ControlSpec> sheet06Layout() {
+std::span<const ControlSpec> sheet06Layout()
+{
     return kSheet06;
 }

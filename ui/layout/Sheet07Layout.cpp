@@ -6,7 +6,8 @@ namespace {
 using K = Kind;
 
 // A duplicate counter: "??" until the count arrives.
-constexpr Design counter() {
+constexpr Design counter()
+{
     return {.text = "??",
             .color = 15461355,
             .fontColor = color::Fuchsia,
@@ -80,6 +81,7 @@ const ControlSpec kSheet07[] = {
 };
 } // namespace
 
-std::span<const ControlSpec> sheet07Layout() {
+std::span<const ControlSpec> sheet07Layout()
+{
     return kSheet07;
 }

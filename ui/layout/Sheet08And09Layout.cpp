@@ -44,7 +44,8 @@ const ControlSpec kSheet08[] = {
     {KELVARO_CONTROL(vSatisfSAV), K::L, 670, 299, 135, 21, 23},
 };
 
-constexpr Design plan(unsigned flags = 0) {
+constexpr Design plan(unsigned flags = 0)
+{
     return {.flags = flags, .itemHeight = 17};
 }
 
@@ -65,10 +66,12 @@ const ControlSpec kSheet09[] = {
 };
 } // namespace
 
-std::span<const ControlSpec> sheet08Layout() {
+std::span<const ControlSpec> sheet08Layout()
+{
     return kSheet08;
 }
 
-std::span<const ControlSpec> sheet09Layout() {
+std::span<const ControlSpec> sheet09Layout()
+{
     return kSheet09;
 }

@@ -9,7 +9,8 @@ constexpr unsigned kHeaderBack = 15461355;
 constexpr unsigned kStatusColor = 12615680;
 constexpr int kHeaderFont = 16;
 
-constexpr Design header(unsigned flags, unsigned text = color::Black) {
+constexpr Design header(unsigned flags, unsigned text = color::Black)
+{
     return {.color = kHeaderBack,
             .fontColor = text,
             .fontHeight = kHeaderFont,
@@ -18,11 +19,13 @@ constexpr Design header(unsigned flags, unsigned text = color::Black) {
 }
 
 constexpr Design command(const char* hint, G glyph, unsigned flags = 0,
-                         const char* caption = nullptr) {
+                         const char* caption = nullptr)
+{
     return {.text = caption, .hint = hint, .flags = flags, .glyph = int(glyph)};
 }
 
-constexpr Design status(unsigned flags) {
+constexpr Design status(unsigned flags)
+{
     return {
         .fontColor = kStatusColor, .fontHeight = 11, .fontFamily = "MS Sans Serif", .flags = flags};
 }
@@ -119,14 +122,17 @@ const ControlSpec kSplash[] = {
 };
 } // namespace
 
-std::span<const ControlSpec> windowLayout() {
+std::span<const ControlSpec> windowLayout()
+{
     return kWindow;
 }
 
-std::span<const ControlSpec> overlayLayout() {
+std::span<const ControlSpec> overlayLayout()
+{
     return kOverlays;
 }
 
-std::span<const ControlSpec> splashLayout() {
+std::span<const ControlSpec> splashLayout()
+{
     return kSplash;
 }
