@@ -21,3 +21,4 @@ void TAxKelvaro::vInfoMarqueChange(ControlFace&) {}
 void TAxKelvaro::vInfoModeleChange(ControlFace&) {}
 void TAxKelvaro::cPAPAMarque1Change(ControlFace&) {}
 void TAxKelvaro::cPAPAMarque2Change(ControlFace&) {}
+void TAxKelvaro::ActionInfoRubrique(ControlFace&, int) {}

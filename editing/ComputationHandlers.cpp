@@ -19,3 +19,4 @@ void TAxKelvaro::cVNTypeFinancementDelaiChange(ControlFace&) {}
 void TAxKelvaro::cVNDateAchatChange(ControlFace&) {}
 void TAxKelvaro::cVNDateEcheanceChange(ControlFace&) {}
 void TAxKelvaro::cVNSituationAchatChange(ControlFace&) {}
+void TAxKelvaro::UpdateTVAetMarges() {}

@@ -6,3 +6,4 @@ void TAxKelvaro::DblNomClick() {}
 void TAxKelvaro::DblIdentClick() {}
 void TAxKelvaro::DblMobileClick() {}
 void TAxKelvaro::DblTelDomClick() {}
+void TAxKelvaro::setDblChange(const QString&) {}

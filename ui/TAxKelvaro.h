@@ -9,9 +9,13 @@
 #include <QWidget>
 
 #include "server/RequestClient.h"
+#include "server/TXml.h"
+#include "view/ListReaders.h"
+#include "view/TsPage.h"
 #include "ui/WindowControls.h"
 
 class ControlFace;
+class DataGrid;
 class ListView;
 class QFrame;
 class QLabel;
@@ -69,12 +73,47 @@ public:
 
     // ---- Record view (view/) ----
     void UpdateView(bool reloadDescriptions);
+    void UpdateTabDesc(bool reloadDocuments, bool describe);
+    bool GetDataRights(const std::string& groups);
+    void UpdateHints(bool isClient);
+    void setInfoNVO();
+    void setInfoTitre();
+    void setInfoField1();
+    void setInfoField2();
+    void setInfoField3();
+    void ShowIdentity();
+    // Choice lists
+    void LoadInfoNxComboBox(const std::string& name, ControlFace& box);
+    void LoadInfoNxComboBoxColumn(const std::string& name, DataGrid& grid, int column);
+    void SetInfoComboBoxIdCom(const std::string& idCom, ControlFace& box);
+    void GetInfoComboBoxIdCom(const std::string& name, const std::string& entryText,
+                              std::string& value);
+    // Prices, VAT and margins of the record shown (computations come with their feature).
+    void UpdateTVAetMarges();
     // Page control: a page change asked by the user, then the page changed.
     void TabsChanging(bool& allowChange);
     void TabsChange();
     void JvXPBtnActualizeClick();
 
     // ---- Editing and saving (editing/) ----
+    // Change tracking and validation
+    void EditChange(ControlFace& sender);
+    void CBoxChange(ControlFace& sender);
+    void CBoxControl(ControlFace& sender, int& slot, int& position);
+    void CBoxEnter(ControlFace& sender);
+    void CBoxExit(ControlFace& sender);
+    void cBoxKeyUp(ControlFace& sender, int& key, KeyState state);
+    void LBoxChange(ControlFace& sender);
+    bool GoTestVerrou();
+    void GoOnKeyPress(ControlFace& sender, QChar& key);
+    void GoOnKeyDown(ControlFace& sender, int& key, KeyState state);
+    bool TestDateChange(ControlFace& sender, int minimum, int maximum);
+    bool TestPageUpdate(int slot);
+    // Saving
+    bool SaveChanges();
+    // Duplicate counts and list maintenance armed by the field handlers (their features).
+    void setDblChange(const QString& kind);
+    void ActionInfoRubrique(ControlFace& sender, int mode);
     // Record buttons
     void JvXPBtnSaveClick();
     void JvXPBtnNewVOClick();
@@ -277,6 +316,53 @@ public:
     int StartDone = 0;
     QString InstalledVersion;
     QString ProxyAddress;
+
+    // ---- Record shown (view/, editing/) ----
+    // The ten tab entries: entry n describes page n - 1; entry 0 the record's main table.
+    TsPage TabDesc[kPageEntries];
+    TXml RecordDoc;
+    TXml ClientDoc;
+    TXml StructDoc;
+    TXml ListsDoc;
+    TXml ListsCursor;
+    // The lists document indexed once per load, for the list fillers.
+    std::unique_ptr<IndexedLists> ListsIndex;
+    std::string RecordKind; // "_TVO", "_TVD", "_TVN", "_TCL"
+    std::string RecordSite; // upper-cased "Site" of the record
+    std::string RecordOwner;
+    std::string RecordTypeVO; // "TypeVO" of the record document
+    std::string RecordFrevo;  // "Frevo" of the record document
+    std::string RecordPhotoName; // "NomImage" of the vehicle
+    QString UserName;
+    QString DefaultSite;
+    int FirstTab = 0;
+    int VehicleIndex = 0;
+    int VehicleExists = 0;
+    CascadeMemory Cascade;
+    std::string CurrentTypeVersion;
+    bool FlagNewEnreg = false;
+    bool FlagNewVehicle = false;
+    bool FlagNewFrevo = false;
+    bool FlagNewAction = false;
+    bool FlagLoading = false;
+    bool FlagSiteRights = false;
+    bool FlagEditable = false;
+    bool ComptaRight = false;
+    bool OstrelRight = false;
+    bool FlagSuperAdmin = false;
+    // A record created whose key the server did not return: nothing more is sent for it.
+    bool FlagKeyLost = false;
+    int LimitDateStart = 0;
+    int LimitDateStartFrevo = 0;
+    int LimitDateStartOstrel = 0;
+    int LockDate = 0;
+    int LimitDateEnd = 0;
+    int ServerToday = 0;
+    // Sub-record grid lines: entry 0 is the template, entry r + 1 belongs to grid row r.
+    std::vector<TsLine> FrevoRows;
+    std::vector<TsLine> ActionRows;
+    // List maintenance mode: the combo whose list is being maintained.
+    ControlFace* ListEditCombo = nullptr;
 
     // Request clients: IdHTTP1 for the server's endpoints, IdHTTP2 for photo files.
     std::unique_ptr<RequestClient> IdHTTP1;

@@ -61,6 +61,14 @@ struct TsPage {
 
 inline constexpr int kPageEntries = 10;
 
+// One line of a sub-record grid: cell k belongs to grid column k (cells 1 to 10; cell 0 unused).
+struct TsLine {
+    TsDesc Cells[11];
+    bool Locked = false;
+    int MissingCol = 0;
+    std::string Statement;
+};
+
 // A bound control's tag: (entry - 1) * 10000 + position in the entry's fields.
 inline int fieldTag(int entry, int position)
 {
