@@ -91,6 +91,41 @@ int adultBirthLimit(int today)
     return dayFromCivil(year, month, day);
 }
 
+std::optional<DateBounds> dateBounds(DateRule rule, const DateLimits& limits)
+{
+    switch (rule) {
+    case DateRule::NotAfterServerToday:
+        return DateBounds{0, limits.serverToday};
+    case DateRule::NotBeforeServerToday:
+        return DateBounds{limits.serverToday, 0};
+    case DateRule::WithinPeriod:
+        return DateBounds{limits.periodStart, limits.periodEnd};
+    case DateRule::AfterOrderOrCirculation: {
+        int start = parseDate(limits.orderDate);
+        if (start == 0)
+            start = parseDate(limits.circulationDate);
+        if (start == 0)
+            return std::nullopt;
+        return DateBounds{start, 0};
+    }
+    case DateRule::AdultBirth:
+        return DateBounds{0, adultBirthLimit(limits.today)};
+    }
+    return std::nullopt;
+}
+
+std::optional<int> listMaintenanceMode(bool ctrlHeld, int key, bool textListed, int removeKey,
+                                       int addKey)
+{
+    if (!ctrlHeld)
+        return std::nullopt;
+    if (textListed && key == removeKey)
+        return -1;
+    if (!textListed && key == addKey)
+        return 0;
+    return std::nullopt;
+}
+
 QString lockWarning(bool siteRightsGranted, int lockDate)
 {
     if (siteRightsGranted)

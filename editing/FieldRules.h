@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,8 +35,39 @@ inline constexpr const char* kDateCheckTitle = "Contrôle de la date saisie"; //
 // Eighteen years before today (the 28th of February when today is the 29th).
 int adultBirthLimit(int today);
 
+// The limits a date field is checked against when the user leaves it.
+enum class DateRule {
+    NotAfterServerToday,     // dates of the past: first registration, order, last service
+    NotBeforeServerToday,    // dates to come: availability, latest delivery, next service
+    WithinPeriod,            // dates of the accounting period: entry, order, delivery, payment
+    AfterOrderOrCirculation, // end of a client vehicle's warranty or financing
+    AdultBirth,              // a client's birth date
+};
+// What the limits are computed from: the window's date limits (0 = none), the local clock and,
+// for the end dates of a client vehicle, its order date and first registration as shown.
+struct DateLimits {
+    int serverToday = 0;
+    int periodStart = 0;
+    int periodEnd = 0;
+    int today = 0;
+    std::string orderDate;
+    std::string circulationDate;
+};
+struct DateBounds {
+    int minimum = 0;
+    int maximum = 0;
+};
+// The bounds of a rule; nothing when the field is not checked at all (a client vehicle's end
+// date while neither its order date nor its first registration holds a date).
+std::optional<DateBounds> dateBounds(DateRule rule, const DateLimits& limits);
+
 // The warning of a locked record.
 QString lockWarning(bool siteRightsGranted, int lockDate);
+
+// List maintenance mode: with Ctrl held, the remove key takes the combo's text out of its list
+// when it is listed (-1) and the add key puts it in when it is not (0); nothing otherwise.
+std::optional<int> listMaintenanceMode(bool ctrlHeld, int key, bool textListed, int removeKey,
+                                       int addKey);
 
 // Key filters: the character to let through, or 0 to discard it.
 QChar phoneKey(QChar key);

@@ -70,3 +70,48 @@ TEST(FieldRules, KeyFilters)
     EXPECT_EQ(phoneKey(QChar(8)), QChar(8));
     EXPECT_EQ(plateKey(QChar(8)), QChar(8));
 }
+
+TEST(FieldRules, DateBoundsOfEachRule)
+{
+    DateLimits limits;
+    limits.serverToday = parseDate("15/06/2026");
+    limits.periodStart = parseDate("01/01/2026");
+    limits.periodEnd = parseDate("10/06/2026");
+    limits.today = parseDate("29/02/2024");
+    struct Case {
+        DateRule rule;
+        int minimum;
+        int maximum;
+    };
+    for (const Case& c : {Case{DateRule::NotAfterServerToday, 0, limits.serverToday},
+                          Case{DateRule::NotBeforeServerToday, limits.serverToday, 0},
+                          Case{DateRule::WithinPeriod, limits.periodStart, limits.periodEnd},
+                          Case{DateRule::AdultBirth, 0, parseDate("28/02/2006")}}) {
+        const std::optional<DateBounds> bounds = dateBounds(c.rule, limits);
+        ASSERT_TRUE(bounds);
+        EXPECT_EQ(bounds->minimum, c.minimum);
+        EXPECT_EQ(bounds->maximum, c.maximum);
+    }
+    // The end of a client vehicle's warranty: after its order, else after its first registration.
+    EXPECT_FALSE(dateBounds(DateRule::AfterOrderOrCirculation, limits));
+    limits.circulationDate = "01/02/2001";
+    EXPECT_EQ(dateBounds(DateRule::AfterOrderOrCirculation, limits)->minimum,
+              parseDate("01/02/2001"));
+    limits.orderDate = "03/04/2001";
+    EXPECT_EQ(dateBounds(DateRule::AfterOrderOrCirculation, limits)->minimum,
+              parseDate("03/04/2001"));
+    limits.orderDate = "bientôt";
+    EXPECT_EQ(dateBounds(DateRule::AfterOrderOrCirculation, limits)->minimum,
+              parseDate("01/02/2001"));
+}
+
+TEST(FieldRules, ListMaintenanceKeys)
+{
+    constexpr int remove = 'D', add = 'S';
+    EXPECT_EQ(listMaintenanceMode(true, remove, true, remove, add), -1);
+    EXPECT_EQ(listMaintenanceMode(true, add, false, remove, add), 0);
+    EXPECT_EQ(listMaintenanceMode(true, add, true, remove, add), std::nullopt);
+    EXPECT_EQ(listMaintenanceMode(true, remove, false, remove, add), std::nullopt);
+    EXPECT_EQ(listMaintenanceMode(false, remove, true, remove, add), std::nullopt);
+    EXPECT_EQ(listMaintenanceMode(true, 'X', true, remove, add), std::nullopt);
+}
