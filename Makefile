@@ -29,6 +29,7 @@ bench: build
 
 screenshots: build
 	tests/screenshots/take-screenshots $(BUILD_DIR)
+	tests/screenshots/take-record-screenshots $(BUILD_DIR)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -2,12 +2,8 @@
 // Empty until the behaviour of their feature is built.
 #include "ui/TAxKelvaro.h"
 
-void TAxKelvaro::cNVOChange(ControlFace&) {}
 void TAxKelvaro::cInfoMarqueChange(ControlFace&) {}
 void TAxKelvaro::cInfoModeleChange(ControlFace&) {}
-void TAxKelvaro::cInfoVesionChange(ControlFace&) {}
-void TAxKelvaro::cCVKMSChange(ControlFace&) {}
-void TAxKelvaro::cInfoCouleurChange(ControlFace&) {}
 void TAxKelvaro::cSiteChange(ControlFace&) {}
 void TAxKelvaro::cVDInfoMarqueChange(ControlFace&) {}
 void TAxKelvaro::cVDInfoModeleChange(ControlFace&) {}
@@ -15,7 +11,6 @@ void TAxKelvaro::cVDInfoTypeVersionChange(ControlFace&) {}
 void TAxKelvaro::cVNInfoMarqueChange(ControlFace&) {}
 void TAxKelvaro::cVNInfoModeleChange(ControlFace&) {}
 void TAxKelvaro::cVNInfoTypeVersionChange(ControlFace&) {}
-void TAxKelvaro::cVNInfoVersionChange(ControlFace&) {}
 void TAxKelvaro::aSiteChange(ControlFace&) {}
 void TAxKelvaro::vInfoMarqueChange(ControlFace&) {}
 void TAxKelvaro::vInfoModeleChange(ControlFace&) {}

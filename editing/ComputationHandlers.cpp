@@ -1,11 +1,27 @@
 // Handlers of the fields that prices, VAT, margins and due dates are computed from.
-// Empty until the behaviour of their feature is built.
+// The computations are empty until the behaviour of their feature is built.
 #include "ui/TAxKelvaro.h"
 
-void TAxKelvaro::cPrixVenteChange(ControlFace&) {}
-void TAxKelvaro::cPrixRepriseChange(ControlFace&) {}
+// A price is recorded, then the VAT and the margins follow it.
+void TAxKelvaro::cPrixVenteChange(ControlFace& sender)
+{
+    EditChange(sender);
+    UpdateTVAetMarges();
+}
+
+void TAxKelvaro::cPrixRepriseChange(ControlFace& sender)
+{
+    EditChange(sender);
+    UpdateTVAetMarges();
+}
+
+void TAxKelvaro::cPrixGarantieChange(ControlFace& sender)
+{
+    EditChange(sender);
+    UpdateTVAetMarges();
+}
+
 void TAxKelvaro::cTPVOChange(ControlFace&) {}
-void TAxKelvaro::cPrixGarantieChange(ControlFace&) {}
 void TAxKelvaro::cModeTVAChange(ControlFace&) {}
 void TAxKelvaro::cVNMECChange(ControlFace&) {}
 void TAxKelvaro::cVNDateDeclareLivreChange(ControlFace&) {}

@@ -11,3 +11,7 @@ void TAxKelvaro::ngActionCellClick(int, int) {}
 void TAxKelvaro::ngActionKeyPress(ControlFace&, QChar&) {}
 void TAxKelvaro::ngActionCellFormating(int, int, CellFormat&) {}
 void TAxKelvaro::JvXPBtnNewActionClick() {}
+bool TAxKelvaro::TestActionUpdate(int)
+{
+    return false;
+}

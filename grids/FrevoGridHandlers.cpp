@@ -9,3 +9,11 @@ void TAxKelvaro::ngFrevoChange(int, int) {}
 void TAxKelvaro::ngFrevoBeforeSelect(int, int, bool&) {}
 void TAxKelvaro::ngFrevoCellClick(int, int) {}
 void TAxKelvaro::ngFrevoCellFormating(int, int, CellFormat&) {}
+bool TAxKelvaro::TestFrevoUpdate(int)
+{
+    return false;
+}
+void TAxKelvaro::TestFraisFixes(std::string& statement)
+{
+    statement.clear();
+}

@@ -84,6 +84,26 @@ void XmlValue(const TXml& cursor, std::string_view name, std::string& value)
     XmlValueIn(cursor.Node(), name, value);
 }
 
+std::optional<std::string> XmlChild(const TXml& cursor, std::string_view name)
+{
+    const std::string_view node = cursor.Node();
+    const std::string startTag = "<" + std::string(name) + ">";
+    const size_t p1 = node.find(startTag);
+    const size_t p2 = node.find("</" + std::string(name) + ">");
+    if (p1 == std::string_view::npos || p2 == std::string_view::npos || p1 >= p2)
+        return std::nullopt;
+    std::string value;
+    XmlValueIn(node, name, value);
+    return value;
+}
+
+std::string XmlText(const TXml& cursor, std::string_view name)
+{
+    std::string value;
+    XmlValue(cursor, name, value);
+    return value;
+}
+
 void XmlAttr(const TXml& cursor, std::string_view name, std::string& value)
 {
     const std::string_view doc = cursor.Doc();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -54,6 +55,10 @@ int XmlNext(TXml& cursor, std::string_view name);
 void XmlValue(const TXml& cursor, std::string_view name, std::string& value);
 // The same inside any element body.
 void XmlValueIn(std::string_view node, std::string_view name, std::string& value);
+// The body of the first "<name>" child in Node, or nothing when there is none.
+std::optional<std::string> XmlChild(const TXml& cursor, std::string_view name);
+// The body, or empty text when there is none.
+std::string XmlText(const TXml& cursor, std::string_view name);
 // Value of the first attribute name="..." anywhere in Doc, when it is at most 19 characters long;
 // otherwise the destination is left unchanged.
 void XmlAttr(const TXml& cursor, std::string_view name, std::string& value);

@@ -133,7 +133,7 @@ QPixmap noPhoto()
     return pixmap;
 }
 
-QIcon windowIcon()
+QIcon windowIcon(const QString& letter)
 {
     QIcon icon;
     for (int size : {16, 32, 48, 64}) {
@@ -153,7 +153,7 @@ QIcon windowIcon()
         f.setBold(true);
         p.setFont(f);
         p.setPen(QColor(255, 210, 60));
-        p.drawText(QRect(0, 2, 64, 32), Qt::AlignCenter, QStringLiteral("K"));
+        p.drawText(QRect(0, 2, 64, 32), Qt::AlignCenter, letter);
         icon.addPixmap(pixmap);
     }
     return icon;

@@ -40,7 +40,7 @@ QPixmap glyph(Glyph which, int size = 32);
 
 // Shown where a vehicle has no photo.
 QPixmap noPhoto();
-QIcon windowIcon();
+QIcon windowIcon(const QString& letter = QStringLiteral("K"));
 // The splash picture of the dealership "BRESMAN", on a transparent background.
 QPixmap splashPicture();
 

@@ -10,13 +10,14 @@
 
 #include "server/RequestClient.h"
 #include "server/TXml.h"
+#include "ui/WindowControls.h"
 #include "view/ListReaders.h"
 #include "view/TsPage.h"
-#include "ui/WindowControls.h"
 
 class ControlFace;
 class DataGrid;
 class ListView;
+class QCompleter;
 class QFrame;
 class QLabel;
 class QTabWidget;
@@ -111,6 +112,11 @@ public:
     bool TestPageUpdate(int slot);
     // Saving
     bool SaveChanges();
+    // Statements of the grid lines, rebuilt after a line was sent, and the fixed fees of a used
+    // vehicle (their grids' features).
+    bool TestFrevoUpdate(int line);
+    bool TestActionUpdate(int line);
+    void TestFraisFixes(std::string& statement);
     // Duplicate counts and list maintenance armed by the field handlers (their features).
     void setDblChange(const QString& kind);
     void ActionInfoRubrique(ControlFace& sender, int mode);
@@ -121,6 +127,9 @@ public:
     void JvXPBtnSweepClick();
     // Keyboard of combo boxes
     void CBoxKeyDown(ControlFace& sender, int& key, KeyState state);
+    // The one completion of the combos with a choice list, and the combo whose items it holds.
+    QCompleter* ComboCompletion = nullptr;
+    QString CompletionFor;
     // Date checks when a date picker is left
     void cDateEntreeExit(ControlFace& sender);
     void cMECExit(ControlFace& sender);
@@ -325,13 +334,16 @@ public:
     TXml StructDoc;
     TXml ListsDoc;
     TXml ListsCursor;
-    // The lists document indexed once per load, for the list fillers.
-    std::unique_ptr<IndexedLists> ListsIndex;
+    // The lists document as the list fillers read it: indexed once per load. The way it is read
+    // can be replaced (the benchmarks compare it with scanning the document for every field).
+    std::unique_ptr<ListSource> ListsIndex;
+    std::function<std::unique_ptr<ListSource>(const TXml&)> ListSourceMaker =
+        [](const TXml& lists) { return std::make_unique<IndexedLists>(lists); };
     std::string RecordKind; // "_TVO", "_TVD", "_TVN", "_TCL"
     std::string RecordSite; // upper-cased "Site" of the record
     std::string RecordOwner;
-    std::string RecordTypeVO; // "TypeVO" of the record document
-    std::string RecordFrevo;  // "Frevo" of the record document
+    std::string RecordTypeVO;    // "TypeVO" of the record document
+    std::string RecordFrevo;     // "Frevo" of the record document
     std::string RecordPhotoName; // "NomImage" of the vehicle
     QString UserName;
     QString DefaultSite;
@@ -403,6 +415,31 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    // ---- Record view internals (view/) ----
+    QWidget* entryPage(int entry) const;
+    // The cursor on the values of an entry: the record's root, or the client vehicle shown.
+    TXml valueCursor(int entry, const TXml& root);
+    void refreshEntry(int entry, const TXml& values);
+    void describeEntry(int entry, const TXml& values);
+    bool fieldRights(int entry, const TsDesc& field);
+    void readFieldValue(int entry, TsDesc& field, const TXml& values);
+    void bindField(int entry, int position, TsDesc& field);
+    void fillField(int entry, int position, TsDesc& field, bool created);
+    // Base colour, tag and enabled state of a bound control; whether the user has the field's
+    // right.
+    bool prepareBoundControl(int entry, int position, TsDesc& field, ControlFace& control);
+    void fillEdit(int entry, int position, TsDesc& field, bool created);
+    void fillButton(int entry, int position, TsDesc& field, bool created);
+    void fillCombo(int entry, int position, TsDesc& field, bool created);
+    void fillListBox(int entry, int position, TsDesc& field, bool created);
+    void createCaptionLabel(int entry, int position, TsDesc& field, int left, int top);
+    void updateRequiredMarker(TsDesc& field);
+    void updateGuaranteeFields();
+    void readRecordKindAndRights(TXml& root);
+    void windowCaption();
+    QString deploymentValue(const char* key) const;
+    bool isDebugUser() const;
+
     void buildLayout();
     // Connects the handlers of the design to their controls' event slots.
     void bindDesignedHandlers();

@@ -66,7 +66,7 @@ OptionDates readOptionDates(const TXml& record)
                       date("Now")};
     if (dates.start > dates.today || dates.startFrevo > dates.today ||
         dates.startOstrel > dates.today)
-        dates = OptionDates{0, 0, 0, 0, dates.today};
+        dates = OptionDates{0, 0, 0, 0, dates.today, false};
     return dates;
 }
 

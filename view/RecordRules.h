@@ -32,6 +32,7 @@ struct OptionDates {
     int startOstrel = 0;
     int lock = 0;
     int today = 0;
+    bool valid = true; // false when a limit lay after the server's today
 };
 // A limit after the server's today makes every limit 0 (read again at the next refresh).
 OptionDates readOptionDates(const TXml& record);

@@ -1,9 +1,149 @@
-// Record loading and view refresh.
+// Record loading and view refresh: the record documents, the buttons and panels of the kind and
+// the user's rights, the page changes and the refresh button.
 #include "ui/TAxKelvaro.h"
 
-void TAxKelvaro::UpdateView(bool /*reloadDescriptions*/)
+#include <exception>
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QTabWidget>
+
+#include "app/Cp1252.h"
+#include "app/IniFile.h"
+#include "app/Numbers.h"
+#include "server/Endpoints.h"
+#include "ui/controls/AllKinds.h"
+#include "view/CaseText.h"
+
+namespace {
+// A record identifier: a positive whole number names a record; anything else is a new one.
+long long identifierNumber(const QString& identifier)
 {
-    // The record documents and the tabs come with the record view; until then the window only
-    // leaves the splash.
+    return parseWholeNumber(toCp1252(identifier)).value_or(0);
+}
+} // namespace
+
+QString TAxKelvaro::deploymentValue(const char* key) const
+{
+    return QString::fromStdString(
+        iniRead(SettingsPath.toStdString(), "Deployment", key).value_or(std::string()));
+}
+
+bool TAxKelvaro::isDebugUser() const
+{
+    const QString id = deploymentValue("DebugUserId");
+    const QString surname = deploymentValue("DebugUserName");
+    return (!id.isEmpty() && idUser == id) || (!surname.isEmpty() && UserName.contains(surname));
+}
+
+void TAxKelvaro::UpdateView(bool reloadDescriptions)
+{
+    QElapsedTimer clock;
+    clock.start();
+    FlagKeyLost = false; // another record is opened
+    try {
+        LbDebugInfo3->setText("[" + QString::number(ParamSetCount) + "]" + LbHttpRoot->text() +
+                              " - " + BaseHRef + " - " + LbIdTVO->text());
+        const std::string base = toCp1252(BaseHRef);
+        if (!LbIdTVO->text().isEmpty()) {
+            const std::string url =
+                endpoint::infoVO(base, toCp1252(LbIdTVO->text()), toCp1252(idUser));
+            LbDebugInfo1->setText(fromCp1252(url));
+            const long long n = identifierNumber(LbIdTVO->text());
+            FlagNewEnreg = n <= 0;
+            WriteTrace(QString("UpdateView FlagNewEnreg -> ") + (FlagNewEnreg ? "-1" : "0") +
+                       " - " + QString::number(n));
+            HttpExecute(url, replyPath(replyfile::VO));
+        }
+        if (!LbIDCustomer->text().isEmpty()) {
+            const std::string url = endpoint::infoCL(base, toCp1252(idUser));
+            LbDebugInfo1->setText(fromCp1252(url));
+            const long long n = identifierNumber(LbIDCustomer->text());
+            FlagNewEnreg = n <= 0;
+            FlagNewVehicle = false;
+            WriteTrace(QString("UpdateView FlagNewEnreg -> ") + (FlagNewEnreg ? "-1" : "0") +
+                       " - " + QString::number(n));
+            HttpExecute(url, replyPath(replyfile::CL));
+        }
+        UpdateHints(!LbIDCustomer->text().isEmpty());
+        UpdateTabDesc(reloadDescriptions, true);
+        TabsChange();
+
+        JvXPBtnNewVO->setVisible(RecordKind != "_TVD");
+        JvXPBtnSuppr->setVisible(FlagSuperAdmin || RecordKind == "_TCL");
+        JvXPBtnSweep->setVisible(FlagSuperAdmin && RecordKind == "_TVN");
+        PanelCompta->setVisible(ComptaRight);
+        JvXPBtnSMS->setVisible(isDebugUser());
+        if (FlagSuperAdmin) {
+            setFixedHeight(JvXPNext->top() + JvXPNext->height() + 75);
+            for (QWidget* label :
+                 std::initializer_list<QWidget*>{LbDebugInfo0, LbDebugInfo1, LbDebugInfo2,
+                                                 LbDebugInfo3, LbHttpRoot, LbBaseHRef})
+                label->show();
+        } else {
+            LbDebugInfo0->move(LbDebugInfo0->x(), JvXPNext->top());
+        }
+        LbInfoOptions->setVisible(RecordKind == "_TVD" || RecordKind == "_TVN");
+        if (RecordKind == "_TCL") {
+            aSite->setEnabled(aSite->text().isEmpty() || FlagSuperAdmin);
+            aidCom->setEnabled(aidCom->text().isEmpty() || FlagSuperAdmin);
+        }
+    } catch (const std::exception& error) {
+        // The window keeps what it showed; the cause goes to the trace.
+        WriteTrace(QStringLiteral("UpdateView : erreur pendant le rafraîchissement : ") +
+                   QString::fromUtf8(error.what()));
+        hideSplash();
+    }
+    const QString surname = deploymentValue("DebugUserName").toUpper();
+    LbInfoTimer->setVisible(!surname.isEmpty() && UserName.toUpper().contains(surname));
+    LbInfoTimer->setText(QString::number(clock.elapsed()));
+}
+
+void TAxKelvaro::JvXPBtnActualizeClick()
+{
+    ShowSplash();
+    try {
+        const std::string base = toCp1252(BaseHRef);
+        if (!LbIdTVO->text().isEmpty()) {
+            const std::string url =
+                endpoint::infoVO(base, toCp1252(LbIdTVO->text()), toCp1252(idUser));
+            IdHTTP1->closeConnection();
+            HttpExecute(url, replyPath(replyfile::VO));
+        }
+        if (!LbIDCustomer->text().isEmpty()) {
+            const std::string url = endpoint::infoCL(base, toCp1252(idUser));
+            IdHTTP1->closeConnection();
+            HttpExecute(url, replyPath(replyfile::CL));
+        }
+        FlagNewEnreg = false;
+        FlagNewVehicle = false;
+        UpdateTabDesc(false, true);
+    } catch (const std::exception& error) {
+        WriteTrace(QStringLiteral("JvXPBtnActualizeClick : erreur pendant le rafraîchissement : ") +
+                   QString::fromUtf8(error.what()));
+    }
+    TabsChange();
+}
+
+void TAxKelvaro::TabsChange()
+{
+    const int page = Tabs->currentIndex();
+    if (page >= 0 && page + 1 < kPageEntries && !TabDesc[page + 1].ContentsLoaded) {
+        // Pages whose contents load on first view; their loaders come with their features.
+        switch (page) {
+        case 2: // reservation banner
+        case 4: // reconditioning costs
+        case 5: // photos
+        case 6: // follow-up actions
+            TabDesc[page + 1].ContentsLoaded = true;
+            break;
+        case 7: // client vehicles
+            VehicleIndex = 0;
+            TabDesc[page + 1].ContentsLoaded = true;
+            break;
+        default:
+            break;
+        }
+    }
     hideSplash();
 }

@@ -154,3 +154,13 @@ TEST(TimerLoop, BlinkingFrameTogglesEveryThreeTicks)
     const std::vector<bool> expected = {!start, !start, !start, start, start, start, !start};
     EXPECT_EQ(states, expected);
 }
+
+TEST(Hints, LongPartGoesToTheStatusLine)
+{
+    WindowHarness harness;
+    TAxKelvaro& w = harness.window();
+    w.GestionHints("court|le texte long");
+    EXPECT_EQ(w.LbDebugInfo3->text(), "le texte long");
+    w.GestionHints(QString::fromUtf8("enregistrement des modifications"));
+    EXPECT_EQ(w.LbDebugInfo3->text(), QString::fromUtf8("enregistrement des modifications"));
+}

@@ -37,7 +37,7 @@ std::string demoServerProgram()
     return DEMO_SERVER_PROGRAM;
 }
 
-DemoServerProcess::DemoServerProcess(const std::string& dataFolder)
+DemoServerProcess::DemoServerProcess(const std::string& dataFolder, int port)
 {
     if (dataFolder.empty()) {
         ownFolder_ = std::make_unique<TempFolder>();
@@ -49,12 +49,13 @@ DemoServerProcess::DemoServerProcess(const std::string& dataFolder)
     if (pipe2(pipeFds, O_CLOEXEC) != 0)
         throw std::runtime_error("pipe");
     const std::string program = demoServerProgram();
+    const std::string portText = std::to_string(port);
     pid_ = fork();
     if (pid_ == 0) {
         // The server ends with the test, even when the test dies.
         prctl(PR_SET_PDEATHSIG, SIGTERM);
         dup2(pipeFds[1], STDOUT_FILENO);
-        execl(program.c_str(), program.c_str(), "--port", "0", "--data", data_.c_str(),
+        execl(program.c_str(), program.c_str(), "--port", portText.c_str(), "--data", data_.c_str(),
               static_cast<char*>(nullptr));
         _exit(127);
     }

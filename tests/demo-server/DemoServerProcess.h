@@ -7,11 +7,12 @@
 
 #include "tests/support/TempFolder.h"
 
-// The real demo server, started as a child process on a free loopback port. Without a data folder
-// it gets a fresh one (removed afterwards), so every test starts from the sample data.
+// The real demo server, started as a child process on a free loopback port (or on the port given,
+// to start it again where it was). Without a data folder it gets a fresh one (removed afterwards),
+// so every test starts from the sample data.
 class DemoServerProcess {
 public:
-    explicit DemoServerProcess(const std::string& dataFolder = {});
+    explicit DemoServerProcess(const std::string& dataFolder = {}, int port = 0);
     ~DemoServerProcess();
     DemoServerProcess(const DemoServerProcess&) = delete;
     DemoServerProcess& operator=(const DemoServerProcess&) = delete;

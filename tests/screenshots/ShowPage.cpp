@@ -1,5 +1,6 @@
 // Shows the main window on one of its pages for a screenshot, with a few sample lines so that the
-// grids and lists can be looked at. Prints "ready <window id>" once the window is drawn.
+// grids and lists can be looked at, or with the record of its start parameters. Prints "ready
+// <window id>" once the window is drawn.
 #include <cstdio>
 
 #include <QApplication>
@@ -66,8 +67,12 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     installFontSubstitutes();
     const QString view = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("1");
+    // With "record", the window shows the record of its start parameters as it is, without the
+    // sample lines.
+    const bool record = argc > 2 && QString::fromLocal8Bit(argv[2]) == "record";
     TAxKelvaro window;
-    fillSamples(window);
+    if (!record)
+        fillSamples(window);
     window.show();
 
     // The first load hides the splash; then the view asked for is set up and drawn.
@@ -78,8 +83,10 @@ int main(int argc, char** argv)
         poll->stop();
         bool isPage = false;
         const int page = view.toInt(&isPage);
-        if (isPage)
+        if (isPage) {
             window.Tabs->setCurrentIndex(page - 1);
+            window.TabsChange();
+        }
         if (view == "search") {
             window.Panel1->move(66, 64);
             window.Panel1->show();

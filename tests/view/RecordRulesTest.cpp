@@ -65,6 +65,12 @@ TEST(RecordRules, OptionDates)
     EXPECT_EQ(l.start, 0);
     EXPECT_EQ(l.lock, 0);
     EXPECT_EQ(l.today, parseDate("09/12/2026"));
+    EXPECT_FALSE(l.valid);
+    EXPECT_TRUE(d.valid);
+    // Without the server's today, any limit is after it.
+    EXPECT_FALSE(readOptionDates(TXml("<OptDates><Opt_LimiteDateDeb>01/01/2026</Opt_LimiteDateDeb>"
+                                      "</OptDates>"))
+                     .valid);
 }
 
 TEST(RecordRules, HeaderTexts)

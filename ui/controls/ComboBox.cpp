@@ -40,6 +40,7 @@ void ComboBox::setText(const QString& text)
         setCurrentIndex(index);
         if (isEditable())
             setEditText(text);
+        showTextStart();
     }
     if (this->text() != before)
         fireChange();
@@ -90,6 +91,14 @@ void ComboBox::setItemIndex(int index)
 {
     MuteChanges mute(*this);
     setCurrentIndex(index >= 0 && index < count() ? index : -1);
+    showTextStart();
+}
+
+void ComboBox::showTextStart()
+{
+    // A text set by the program is read from its start, as in a closed list.
+    if (QLineEdit* editor = lineEdit(); editor && !editor->hasFocus())
+        editor->setCursorPosition(0);
 }
 
 void ComboBox::setPickList(bool pickList)

@@ -44,6 +44,7 @@ protected:
 
 private:
     void applyEditorSettings();
+    void showTextStart();
 
     bool designedPickList_;
     int maxLength_ = 0;

@@ -1,0 +1,317 @@
+// Saving: SaveChanges sends what is pending (at most one cost line, one action line, the page shown
+// and the fixed fees of a used vehicle). A change stays pending until the server has taken it.
+#include "ui/TAxKelvaro.h"
+
+#include <optional>
+
+#include <QApplication>
+#include <QLabel>
+#include <QTabWidget>
+
+#include "app/Cp1252.h"
+#include "app/DayDate.h"
+#include "app/Numbers.h"
+#include "app/Paths.h"
+#include "editing/SaveRules.h"
+#include "editing/Statements.h"
+#include "server/Endpoints.h"
+#include "ui/controls/ComboBox.h"
+#include "ui/controls/DatePicker.h"
+#include "ui/controls/PictureButton.h"
+#include "ui/grid/DataGrid.h"
+
+namespace {
+
+// One call of SaveChanges: what it has sent and the cursor it found.
+class SaveRun {
+public:
+    enum class What { Line, Page, FixedFees };
+
+    explicit SaveRun(TAxKelvaro& window)
+        : window_(window)
+        , defaultCursor_(!QApplication::overrideCursor())
+    {}
+
+    // Sends a statement; true when the server took it (the warning line is empty afterwards).
+    bool send(What what, bool insert, const std::string& statement, const char* replyFile)
+    {
+        if ((what == What::Line || (what == What::Page && lineSent_)) && defaultCursor_ &&
+            !QApplication::overrideCursor())
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        const std::string base = toCp1252(window_.BaseHRef);
+        window_.HttpExecute(insert ? endpoint::insert(base, statement)
+                                   : endpoint::update(base, statement),
+                            window_.replyPath(replyFile));
+        lineSent_ = lineSent_ || what == What::Line;
+        sent_ = sent_ || what != What::FixedFees;
+        return window_.LbDebugInfo0->text().isEmpty();
+    }
+
+    // A page statement that must not be sent: the save fails, whatever follows.
+    void refuse(const QString& warning)
+    {
+        refused_ = true;
+        notice_ = warning;
+    }
+    // A warning that stays on screen whatever the requests after it leave in the warning line.
+    void keepNotice(const QString& warning) { notice_ = warning; }
+
+    bool finish()
+    {
+        if (!sent_ && !refused_)
+            return true;
+        const bool result = window_.LbDebugInfo0->text().isEmpty() && !refused_;
+        if (notice_)
+            window_.setWarningText(*notice_);
+        if (sent_ && (defaultCursor_ || !result)) {
+            while (QApplication::overrideCursor())
+                QApplication::restoreOverrideCursor();
+        }
+        return result;
+    }
+
+private:
+    TAxKelvaro& window_;
+    bool defaultCursor_;
+    bool sent_ = false;
+    bool lineSent_ = false;
+    bool refused_ = false;
+    std::optional<QString> notice_;
+};
+
+ControlFace* controlNamed(TAxKelvaro& window, const char* name)
+{
+    return dynamic_cast<ControlFace*>(window.findChild<QWidget*>(name));
+}
+
+// The first required value of a vehicle that is missing, or nothing.
+ControlFace* missingVehicleValue(TAxKelvaro& window, const std::string& kind)
+{
+    for (const RequiredValue& required : vehicleRequiredValues(kind)) {
+        ControlFace* control = controlNamed(window, required.control);
+        const std::string text = control ? toCp1252(control->text()) : std::string();
+        if (control && (required.stockNumber ? stockNumberMissing(text) : text.empty()))
+            return control;
+    }
+    if (kind != "VO")
+        return nullptr;
+    if (!window.cDateOrdre->text().isEmpty() && window.cDestination->text().isEmpty())
+        return window.cDestination;
+    if (!window.cDateEntree->text().isEmpty() && !window.cMEC->text().isEmpty() &&
+        circulationAfterEntry(toCp1252(window.cMEC->text()), toCp1252(window.cDateEntree->text()),
+                              todayDay()))
+        return window.cMEC;
+    return nullptr;
+}
+
+// The first named control whose text is empty, or nothing.
+ControlFace* firstEmpty(TAxKelvaro& window, const std::vector<const char*>& names)
+{
+    for (const char* name : names) {
+        ControlFace* control = controlNamed(window, name);
+        if (control && control->text().isEmpty())
+            return control;
+    }
+    return nullptr;
+}
+
+// The first entry from 1 on of a grid's lines whose statement is pending, or 0.
+size_t pendingLine(const std::vector<TsLine>& lines)
+{
+    for (size_t entry = 1; entry < lines.size(); ++entry) {
+        if (!lines[entry].Statement.empty())
+            return entry;
+    }
+    return 0;
+}
+
+void saveCostLine(TAxKelvaro& window, SaveRun& run)
+{
+    const size_t entry = pendingLine(window.FrevoRows);
+    if (entry == 0)
+        return;
+    TsLine& line = window.FrevoRows[entry];
+    if (run.send(SaveRun::What::Line, window.FlagNewFrevo, line.Statement, replyfile::SqlFrevo)) {
+        for (int k = 1; k <= 8; ++k)
+            line.Cells[k].OrgValue = line.Cells[k].Value;
+    }
+    window.TestFrevoUpdate(int(entry));
+}
+
+// The checks of the client page and of its new action; the result to return at once when one
+// fails.
+std::optional<bool> checkClientPage(TAxKelvaro& window)
+{
+    if (ControlFace* empty = firstEmpty(window, clientRequiredControls())) {
+        empty->setFocus();
+        return window.FlagNewEnreg;
+    }
+    if (!window.FlagNewAction)
+        return std::nullopt;
+    for (int column : newActionRequiredColumns()) {
+        if (window.ngAction->cell(column, 0).isEmpty()) {
+            window.ngAction->selectCell(column, 0);
+            return window.FlagNewEnreg;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<bool> checkClientVehicle(TAxKelvaro& window)
+{
+    if (window.ngVehicles->rowCount() < 1)
+        return std::nullopt;
+    const std::optional<long long> client = parseWholeNumber(toCp1252(window.LbIDCustomer->text()));
+    if (!client || *client <= 0)
+        return window.FlagNewVehicle;
+    if (ControlFace* empty = firstEmpty(window, clientVehicleRequiredControls())) {
+        empty->setFocus();
+        return window.FlagNewVehicle;
+    }
+    return std::nullopt;
+}
+
+// The pending action line; the result to return at once when its mandatory value is missing.
+std::optional<bool> saveActionLine(TAxKelvaro& window, SaveRun& run)
+{
+    const size_t entry = pendingLine(window.ActionRows);
+    if (entry == 0)
+        return std::nullopt;
+    TsLine& line = window.ActionRows[entry];
+    if (line.MissingCol != 0 && !isDeletion(line.Statement)) {
+        window.ngAction->selectCell(line.MissingCol, int(entry) - 1);
+        return window.FlagNewEnreg;
+    }
+    if (run.send(SaveRun::What::Line, window.FlagNewAction, line.Statement, replyfile::SqlAction)) {
+        for (int k = 1; k <= 10; ++k) {
+            TsDesc& cell = line.Cells[k];
+            if (cell.OrgValue == cell.Value)
+                continue;
+            if (remembersActionDefault(k))
+                window.SetTagRegistry(QString::fromStdString(actionDefaultKey(k)),
+                                      fromCp1252(cell.Value));
+            cell.OrgValue = cell.Value;
+        }
+    }
+    window.TestActionUpdate(int(entry));
+    return std::nullopt;
+}
+
+// The record was created but the server did not say under which key: it is not sent again nor
+// reloaded under an empty key, and the window stays read-only until another record is opened.
+void keyLost(TAxKelvaro& window, SaveRun& run, TsPage& page)
+{
+    window.WriteTrace("Save Changes : identifiant de la fiche créée absent de la réponse");
+    for (TsDesc& field : page.Fields)
+        field.OrgValue = field.Value;
+    window.FlagNewEnreg = false;
+    window.FlagNewVehicle = false;
+    window.FlagKeyLost = true;
+    run.keepNotice(keyLostWarning());
+}
+
+// A new row: its key from the reply, then the record is reloaded under it.
+void takeNewKey(TAxKelvaro& window, SaveRun& run, TsPage& page)
+{
+    const std::string reply = window.replyPath(replyfile::SqlVO);
+    const std::optional<std::string> key =
+        fileExists(reply) ? insertedKey(LoadTextFile(reply)) : std::nullopt;
+    if (!key) {
+        keyLost(window, run, page);
+        return;
+    }
+    if (isClientBeingCreated(toCp1252(window.LbIDCustomer->text())))
+        window.LbIDCustomer->setText(fromCp1252(*key));
+    else
+        window.LbIdTVO->setText(fromCp1252(*key));
+    window.FlagNewEnreg = false;
+    window.FlagNewVehicle = false;
+    window.JvXPBtnActualizeClick();
+}
+
+void savePage(TAxKelvaro& window, SaveRun& run)
+{
+    const int active = window.Tabs->currentIndex();
+    const int slot = active + 1;
+    if (slot < 1 || slot >= kPageEntries || window.TabDesc[slot].Statement.empty())
+        return;
+    TsPage& page = window.TabDesc[slot];
+    const std::string statement = page.Statement;
+    if (isUnkeyedUpdate(statement)) {
+        // It would change every row of the table: it stays pending and is never sent.
+        window.WriteTrace("Save Changes : mise à jour sans clé non envoyée : " +
+                          fromCp1252(statement));
+        run.refuse(unkeyedPageWarning(window.Tabs->tabText(active)));
+        return;
+    }
+    const bool insert = window.FlagNewEnreg || (window.FlagNewVehicle && active == 7);
+    if (!run.send(SaveRun::What::Page, insert, statement, replyfile::SqlVO))
+        return;
+    if (insert) {
+        takeNewKey(window, run, page);
+    } else {
+        for (TsDesc& field : page.Fields)
+            field.OrgValue = field.Value;
+    }
+    window.TestPageUpdate(slot);
+}
+
+void saveFixedFees(TAxKelvaro& window, SaveRun& run, const std::string& kind)
+{
+    if (kind != "VO" || window.LbIdTVO->text().isEmpty())
+        return;
+    std::string statement;
+    window.TestFraisFixes(statement);
+    if (!statement.empty() &&
+        run.send(SaveRun::What::FixedFees, true, statement, replyfile::SqlFrevo))
+        window.UpdateView(false);
+}
+
+} // namespace
+
+bool TAxKelvaro::SaveChanges()
+{
+    if (FlagKeyLost) {
+        // Nothing is sent for a record created without its key.
+        setWarningText(keyLostWarning());
+        return true;
+    }
+    SaveRun run(*this);
+    const std::string kind = toCp1252(JvXPBtnNewVO->text());
+    if (kind != "CL") {
+        WriteTrace("contrôle info véhicule " + LbIdTVO->text());
+        if (ControlFace* missing = missingVehicleValue(*this, kind)) {
+            missing->setFocus();
+            return FlagNewEnreg;
+        }
+        saveCostLine(*this, run);
+    } else {
+        std::optional<bool> failed;
+        if (Tabs->currentIndex() == 6)
+            failed = checkClientPage(*this);
+        if (!failed && Tabs->currentIndex() == 7)
+            failed = checkClientVehicle(*this);
+        if (!failed)
+            failed = saveActionLine(*this, run);
+        if (failed)
+            return *failed;
+    }
+    WriteTrace("Save Changes -1-");
+    savePage(*this, run);
+    WriteTrace("Save Changes -2-");
+    saveFixedFees(*this, run, kind);
+    WriteTrace("Save Changes -1-");
+    return run.finish();
+}
+
+void TAxKelvaro::JvXPBtnSaveClick()
+{
+    if (JvXPBtnSave->isEnabled())
+        SaveChanges();
+}
+
+void TAxKelvaro::TabsChanging(bool& allowChange)
+{
+    if (JvXPBtnSave->isEnabled())
+        allowChange = SaveChanges();
+}
