@@ -137,6 +137,9 @@ TEST_F(TypicalEdit, ANewClientIsInsertedAndReloadedUnderItsNewKey)
 TEST_F(TypicalEdit, ARecordDeliveredBeforeTheLockDateRefusesKeys)
 {
     open({{"idTVO", "1005"}});
+    // Every field of a locked record is greyed; the warning says why as soon as it is shown.
+    EXPECT_TRUE(w().PanelWarning->isVisible());
+    EXPECT_FALSE(w().cChassis->isEnabled());
     const QString chassis = w().cChassis->text();
     w().cChassis->setFocus();
     QTest::keyClicks(w().cChassis, "X");

@@ -141,6 +141,7 @@ void setUpVehicleGrid(DataGrid& grid, const PictureList* images)
     style.header = false;
     style.ignoreKeyboard = true;
     style.selectedCardColor = color::HotLight;
+    style.inactiveSelectionColor = color::GrayText;
     grid.setStyle(style);
     grid.setImageList(images);
 
