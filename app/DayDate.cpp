@@ -97,3 +97,21 @@ int todayDay()
 #endif
     return dayFromCivil(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
 }
+
+std::string weekCode(std::string_view text)
+{
+    if (text.empty())
+        return {};
+    int day = parseDate(text);
+    if (day == 0)
+        day = dayFromCivil(1900, 1, 1);
+    int year = 0, month = 0, dayOfMonth = 0;
+    civilFromDay(day, year, month, dayOfMonth);
+    const int first = dayFromCivil(year, 1, 1);
+    // Day 0 (30/12/1899) is a Saturday, weekday 7 when Sunday is 1.
+    const int firstWeekday = (first + 6) % 7 + 1;
+    const int week = (day - first + firstWeekday - 1) / 7;
+    char buffer[24];
+    std::snprintf(buffer, sizeof buffer, "%ds%02d", year, week);
+    return buffer;
+}

@@ -17,3 +17,7 @@ void civilFromDay(int dayNumber, int& year, int& month, int& day);
 int todayDay();
 // "#mm/dd/yyyy#", the date literal of the server's statements.
 std::string statementDate(int day);
+// Manufacturing week of a "dd/mm/yyyy" text, "2009s25": weeks start on Sundays and the days
+// before the year's first Sunday are week 00; an unreadable text counts as 01/01/1900, an empty
+// one gives an empty code.
+std::string weekCode(std::string_view text);

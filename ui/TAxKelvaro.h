@@ -89,8 +89,13 @@ public:
     void SetInfoComboBoxIdCom(const std::string& idCom, ControlFace& box);
     void GetInfoComboBoxIdCom(const std::string& name, const std::string& entryText,
                               std::string& value);
-    // Prices, VAT and margins of the record shown (computations come with their feature).
+    // Prices, VAT, margins, balance and due dates of the record shown (computations come with
+    // their feature).
     void UpdateTVAetMarges();
+    void UpdateSoldeVN();
+    void UpdateDateEcheanceTresorerie();
+    // A due-date field of a new vehicle: records it, then the due dates follow.
+    void cVNDateEch(ControlFace& sender);
     // Page control: a page change asked by the user, then the page changed.
     void TabsChanging(bool& allowChange);
     void TabsChange();
@@ -252,6 +257,8 @@ public:
     void cVDInfoOptionsExit(ControlFace& sender);
     void cVNInfoOptionsEnter(ControlFace& sender);
     void cVNInfoOptionsExit(ControlFace& sender);
+    // Records a field of a new vehicle's order and stamps the order's update date.
+    void cVNControlChange(ControlFace& sender);
     void cDestinationChange(ControlFace& sender);
     void cVNStatutVNChange(ControlFace& sender);
     void cVNDateCdeVWChange(ControlFace& sender);

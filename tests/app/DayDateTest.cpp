@@ -37,3 +37,17 @@ TEST(DayDate, StatementDateIsMonthFirstBetweenHashes)
 {
     EXPECT_EQ(statementDate(parseDate("15/03/2007")), "#03/15/2007#");
 }
+
+TEST(DayDate, WeekCodesCountSundayWeeksFromWeekZero)
+{
+    const struct {
+        const char* date;
+        const char* code;
+    } cases[] = {
+        {"23/06/2009", "2009s25"}, {"01/01/2009", "2009s00"}, {"04/01/2009", "2009s01"},
+        {"03/01/2009", "2009s00"}, {"31/12/2008", "2008s52"}, {"01/01/2023", "2023s00"},
+        {"08/01/2023", "2023s01"}, {"n/a", "1900s00"},        {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(weekCode(c.date), c.code) << c.date;
+}
