@@ -77,8 +77,9 @@ void TAxKelvaro::cVNDateAchatChange(ControlFace& sender)
 {
     cVNDateEch(sender);
     setInfoField3();
+    // The loaded dates are shown as they are, even when they differ.
     const QString purchase = cVNDateAchat->text();
-    if (cVNDateFacture->text() != purchase && parseDate(toCp1252(purchase)) != 0)
+    if (!FlagLoading && cVNDateFacture->text() != purchase && parseDate(toCp1252(purchase)) != 0)
         cVNDateFacture->setText(purchase);
 }
 

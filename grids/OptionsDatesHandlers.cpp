@@ -111,7 +111,8 @@ void TAxKelvaro::cVNDateFactureChange(ControlFace& sender)
     cVNControlChange(sender);
     setInfoField3();
     UpdateDateEcheanceTresorerie();
+    // The loaded dates are shown as they are, even when they differ.
     const QString invoice = cVNDateFacture->text();
-    if (invoice != cVNDateAchat->text() && parseDate(toCp1252(invoice)) != 0)
+    if (!FlagLoading && invoice != cVNDateAchat->text() && parseDate(toCp1252(invoice)) != 0)
         cVNDateAchat->setText(invoice);
 }

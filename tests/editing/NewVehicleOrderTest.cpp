@@ -82,6 +82,17 @@ TEST_F(NewVehicleOrder, TheInvoiceAndPurchaseDatesFollowEachOther)
     EXPECT_EQ(field(entry, invoice).Value, "13/05/2026");
 }
 
+TEST_F(NewVehicleOrder, LoadedInvoiceAndPurchaseDatesStayAsTheyAre)
+{
+    const int purchase = bind(entry, w().cVNDateAchat, "DateAchat", 1, "10/05/2026");
+    const int invoice = bind(entry, w().cVNDateFacture, "DateFacture", 1, "12/05/2026");
+    EXPECT_EQ(w().cVNDateAchat->text(), "10/05/2026");
+    EXPECT_EQ(w().cVNDateFacture->text(), "12/05/2026");
+    EXPECT_EQ(field(entry, purchase).Value, "10/05/2026");
+    EXPECT_EQ(field(entry, invoice).Value, "12/05/2026");
+    EXPECT_FALSE(w().TestPageUpdate(entry));
+}
+
 TEST_F(EditingWindow, TheOptionListsUnfoldOverThePageAndFoldAgain)
 {
     struct Options {
