@@ -1,6 +1,5 @@
-// Handlers of the fields that prices, VAT, margins and due dates are computed from. Each records
-// the edit first, so that nothing typed is lost; the computations that follow are empty until the
-// behaviour of their feature is built.
+// Handlers of the fields that prices, VAT, margins and due dates are computed from: each records
+// the edit, then the computations that depend on it run again.
 #include "ui/TAxKelvaro.h"
 
 #include "app/Cp1252.h"
@@ -119,7 +118,3 @@ void TAxKelvaro::cVNMECChange(ControlFace& sender)
     EditChange(sender);
     setInfoField3();
 }
-
-void TAxKelvaro::UpdateTVAetMarges() {}
-void TAxKelvaro::UpdateSoldeVN() {}
-void TAxKelvaro::UpdateDateEcheanceTresorerie() {}

@@ -350,7 +350,7 @@ public:
     std::string RecordSite; // upper-cased "Site" of the record
     std::string RecordOwner;
     std::string RecordTypeVO;    // "TypeVO" of the record document
-    std::string RecordFrevo;     // "Frevo" of the record document
+    std::string FrevoTotal;      // total reconditioning cost, "Frevo" of the record document
     std::string RecordPhotoName; // "NomImage" of the vehicle
     QString UserName;
     QString DefaultSite;

@@ -65,7 +65,7 @@ void TAxKelvaro::readRecordKindAndRights(TXml& root)
     const long long client = parseWholeNumber(toCp1252(LbIDCustomer->text())).value_or(0);
     JvXPBtnNewVehicle->setEnabled(caption == "CL" && client > 0);
     JvXPBtnPrint->setEnabled((caption != "VN" && !idtVO.empty()) || caption == "CL");
-    RecordFrevo = XmlText(root, "Frevo");
+    FrevoTotal = XmlText(root, "Frevo");
 }
 
 TXml TAxKelvaro::valueCursor(int entry, const TXml& root)

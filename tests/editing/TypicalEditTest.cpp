@@ -217,3 +217,17 @@ TEST_F(TypicalEdit, NothingIsLostWhileTheServerIsDown)
     EXPECT_EQ(sent[1], sent[2]);
     w().IdHTTP1->closeConnection();
 }
+
+// The sample records' stored amounts and dates agree with the computations: showing them leaves
+// nothing to save.
+TEST_F(TypicalEdit, ComputedFieldsOfTheSampleRecordsAreAlreadyUpToDate)
+{
+    for (const char* record : {"1001", "1201"}) {
+        SCOPED_TRACE(record);
+        open({{"idTVO", record}});
+        EXPECT_FALSE(w().JvXPBtnSave->isEnabled());
+        for (const TsPage& page : w().TabDesc)
+            EXPECT_EQ(page.Statement, "");
+    }
+    EXPECT_EQ(w().cVNSolde->text(), "-2650.00");
+}
