@@ -7,16 +7,6 @@
 
 namespace {
 
-// Delphi-like trimming: every byte up to the blank.
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ')
-        text.remove_suffix(1);
-    return text;
-}
-
 void appendEscape(std::string& out, unsigned char c)
 {
     char code[4];

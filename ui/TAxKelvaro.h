@@ -122,8 +122,15 @@ public:
     bool TestFrevoUpdate(int line);
     bool TestActionUpdate(int line);
     void TestFraisFixes(std::string& statement);
-    // Duplicate counts and list maintenance armed by the field handlers (their features).
+    // Duplicate counts armed by the field handlers (their feature).
     void setDblChange(const QString& kind);
+    // Cascading lists: the items of a dependent combo for a make or a model ("Models", "VNModels",
+    // "VNVersions"), the free-text version kept in step with the model and the version type, the
+    // purchase-plan models of the brands sold (or not) at the client's site.
+    void UpdateCBox(ControlFace& combo, const QString& key, const char* list);
+    void UpdateVersion(ControlFace& memo, ControlFace& model, ControlFace* type);
+    void UpdateLBox(ControlFace& box, bool inSite);
+    // Adds (mode 0) or removes (mode -1) the combo's text in its list maintained on the server.
     void ActionInfoRubrique(ControlFace& sender, int mode);
     // Record buttons
     void JvXPBtnSaveClick();
@@ -286,6 +293,18 @@ public:
     void ngSearchCellFormating(int column, int row, CellFormat& format);
     void JvXPNextClick();
     void JvXPPrevClick();
+    // Makes the button the chosen search type and the label the highlighted selector.
+    void BtnActivate(TextLabel* label, PictureButton* button);
+    // Shows a selector's label and button at a left position, or hides both at 0.
+    void PlaceSelector(TextLabel* label, PictureButton* button, int left);
+    // Enables the paging buttons for a result row.
+    void enablePaging(int row);
+    int SearchMaxRows = 0;
+    int SearchKeyColumn = 0;
+    TextLabel* ActiveSearchLabel = nullptr;
+    bool ExactSearch = false;
+    bool UseWhereClause = false;
+    bool SearchWithFirstName = false;
     void DblNomClick();
     void DblIdentClick();
     void DblMobileClick();
@@ -354,11 +373,14 @@ public:
     std::string RecordPhotoName; // "NomImage" of the vehicle
     QString UserName;
     QString DefaultSite;
+    // The model and the version type last merged into a version text; the model is kept from
+    // one record to the next.
+    std::string LastModel;
+    std::string LastType;
     int FirstTab = 0;
     int VehicleIndex = 0;
     int VehicleExists = 0;
     CascadeMemory Cascade;
-    std::string CurrentTypeVersion;
     bool FlagNewEnreg = false;
     bool FlagNewVehicle = false;
     bool FlagNewFrevo = false;

@@ -89,3 +89,12 @@ std::string_view beforeColon(std::string_view text)
     const size_t at = text.find(" : ");
     return at == std::string_view::npos ? text : text.substr(0, at);
 }
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ')
+        text.remove_suffix(1);
+    return text;
+}

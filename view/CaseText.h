@@ -12,3 +12,5 @@ std::string replaceAllIgnoringCase(std::string_view text, std::string_view from,
 bool containsText(std::string_view text, std::string_view part);
 // The text up to the first " : " (lists show "code : label"; the value is the code).
 std::string_view beforeColon(std::string_view text);
+// The text without the blanks and control characters at both ends.
+std::string_view trimmed(std::string_view text);

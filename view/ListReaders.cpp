@@ -248,3 +248,20 @@ ListBoxFill fillBoundListBox(const ListSource& lists, std::string_view listField
     }
     return fill;
 }
+
+std::optional<std::vector<std::string>>
+dependentEntries(const ListSource& lists, std::string_view list, std::string_view keyText)
+{
+    const ListPlace* place = list == "Models"       ? &kModels
+                             : list == "VNModels"   ? &kNewModels
+                             : list == "VNVersions" ? &kNewVersions
+                                                    : nullptr;
+    const std::string key = upperCp1252(trimmed(keyText));
+    if (!place || key.empty())
+        return std::nullopt;
+    auto texts = runTexts(lists, *place, key);
+    if (texts)
+        for (std::string& text : *texts)
+            text = decodeEntry(text, false);
+    return texts;
+}

@@ -26,6 +26,12 @@ std::optional<std::string> staffNameOf(const TXml& lists, std::string_view idCom
 std::string storedValueOf(const ListSource& lists, std::string_view name,
                           std::string_view entryText, bool withLineBreaks);
 
+// Values of a dependent list ("Models", "VNModels" or "VNVersions") for a make or a model: the
+// value of the first item of that key (trimmed, compared upper-cased) and of the items that follow
+// it with the same key, entities decoded. Nothing when no item has that key.
+std::optional<std::vector<std::string>>
+dependentEntries(const ListSource& lists, std::string_view list, std::string_view keyText);
+
 // The make and the model remembered from field to field during one refresh, so that a model list
 // follows its make and a version list its model.
 struct CascadeMemory {

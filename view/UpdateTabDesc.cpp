@@ -224,9 +224,9 @@ void TAxKelvaro::UpdateTabDesc(bool reloadDocuments, bool describe)
             czFeuilleMarge->setEnabled(true);
     }
     if (RecordKind == "_TVD")
-        CurrentTypeVersion = toCp1252(cVDInfoTypeVersion->text());
+        LastType = toCp1252(cVDInfoTypeVersion->text());
     else if (RecordKind == "_TVN")
-        CurrentTypeVersion = toCp1252(cVNInfoTypeVersion->text());
+        LastType = toCp1252(cVNInfoTypeVersion->text());
     setInfoField1();
     setInfoField2();
     setInfoField3();
