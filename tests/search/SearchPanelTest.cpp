@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QTest>
 
@@ -431,4 +432,38 @@ TEST_F(SearchPanelRemembered, LastChoicesComeBack)
     ASSERT_GT(w().ngSearch->rowCount(), 0);
     for (int r = 0; r < w().ngSearch->rowCount(); ++r)
         EXPECT_TRUE(w().ngSearch->cell(4, r).contains("06")) << r;
+}
+
+class SearchPanelStoredCondition : public SearchPanel {
+protected:
+    SearchPanelStoredCondition()
+        : SearchPanel({{"WhereClause", "Where VO.Site='DREUX'"}})
+    {}
+};
+
+TEST_F(SearchPanelStoredCondition, CtrlRunsTheStoredConditionUntilTheTextChanges)
+{
+    demo.open({{"idTVO", "1001"}});
+    QTest::keyPress(&w(), Qt::Key_Control, Qt::ControlModifier);
+    ASSERT_TRUE(QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier));
+    click(w().JvXPBtnSearch);
+    QTest::keyRelease(&w(), Qt::Key_Control, Qt::NoModifier);
+    EXPECT_FALSE(w().Panel1->isHidden());
+    EXPECT_TRUE(w().UseWhereClause);
+    EXPECT_EQ(w().SearchCountdown, 2);
+    EXPECT_EQ(w().ncbSearch->text(), "");
+    runCountdown();
+    EXPECT_EQ(w().LbDebugInfo0->text(), "");
+    ASSERT_GT(w().ngSearch->rowCount(), 0);
+    for (int r = 0; r < w().ngSearch->rowCount(); ++r)
+        EXPECT_NE(w().ngSearch->cell(2, r).indexOf("-Dx-"), -1) << r;
+    // More rows keep the stored condition; a typed text ends it.
+    w().JvXPBtnSearchPlusClick();
+    EXPECT_EQ(w().SearchMaxRows, 100);
+    EXPECT_TRUE(w().UseWhereClause);
+    ASSERT_GT(w().ngSearch->rowCount(), 0);
+    for (int r = 0; r < w().ngSearch->rowCount(); ++r)
+        EXPECT_NE(w().ngSearch->cell(2, r).indexOf("-Dx-"), -1) << r;
+    search("1");
+    EXPECT_FALSE(w().UseWhereClause);
 }
