@@ -136,6 +136,9 @@ public:
     void JvXPBtnSaveClick();
     void JvXPBtnNewVOClick();
     void JvXPBtnSupprClick();
+    // Keys of the record shown, from its document; with the warning, says so when missing.
+    void GetIdVO(bool warn, std::string& key);
+    void GetIdClient(bool warn, std::string& key);
     void JvXPBtnSweepClick();
     // Keyboard of combo boxes
     void CBoxKeyDown(ControlFace& sender, int& key, KeyState state);

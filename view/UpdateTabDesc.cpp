@@ -143,8 +143,11 @@ void TAxKelvaro::UpdateTabDesc(bool reloadDocuments, bool describe)
         FlagSiteRights = FlagEditable;
         RecordPhotoName = XmlText(root, "NomImage");
     }
-    if (FlagNewEnreg)
+    if (FlagNewEnreg) {
+        // A record being created belongs to nobody else and was never delivered.
         FlagSiteRights = true;
+        FlagEditable = true;
+    }
     ComptaRight = GetDataRights(";COMPTA;");
     OstrelRight = GetDataRights(";OSTREL;");
     FlagSuperAdmin = GetDataRights(";SUPERADMINS;");

@@ -1,9 +1,7 @@
 // Cascading lists and list maintenance in the real window against the demo server: a make brings
 // its models, a model its version types, the version text follows them, the client's site splits
 // the purchase-plan models, and a superadmin adds and removes list entries on the server.
-#include <QApplication>
 #include <QMessageBox>
-#include <QTimer>
 
 #include "app/Cp1252.h"
 #include "tests/editing/EditingWindow.h"
@@ -11,35 +9,6 @@
 #include "ui/controls/AllKinds.h"
 
 namespace {
-struct Answered {
-    QStringList titles;
-    QStringList texts;
-};
-
-// Runs an action and answers every message box it opens with the given button (OK where the box
-// has no such button).
-Answered answering(QMessageBox::StandardButton answer, const std::function<void()>& action)
-{
-    Answered seen;
-    QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            auto* box = qobject_cast<QMessageBox*>(top);
-            if (!box || !box->isVisible())
-                continue;
-            seen.titles << box->windowTitle();
-            seen.texts << box->text();
-            if (QAbstractButton* button = box->button(answer))
-                button->click();
-            else
-                box->accept();
-        }
-    });
-    watch.start(0);
-    action();
-    return seen;
-}
-
 class Cascades : public testing::Test {
 protected:
     Cascades()

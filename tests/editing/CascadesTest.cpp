@@ -36,8 +36,7 @@ TEST(Cascades, MaintenanceStatements)
     EXPECT_EQ(maintenanceStatement(rubric, false),
               "Insert into ListRubrics (RubricType, RubricIndex, RubricItem, RubricText) Values "
               "('CliProfession', 0, '..' ,'CHOMEUR')");
-    EXPECT_EQ(maintenanceDescription(rubric),
-              "la valeur 'CHOMEUR' pour le champ 'CliProfession'");
+    EXPECT_EQ(maintenanceDescription(rubric), "la valeur 'CHOMEUR' pour le champ 'CliProfession'");
 
     MaintainedEntry model{"LISTMODELS", "InfoModele", "ID.3", "VW", "ID.3", "", "BRESMAN"};
     EXPECT_EQ(maintenanceStatement(model, true),
@@ -45,8 +44,8 @@ TEST(Cascades, MaintenanceStatements)
     EXPECT_EQ(maintenanceStatement(model, false),
               "Insert into ListModels (VMarque, VModele) Values ('VW', 'ID.3')");
 
-    MaintainedEntry version{"listversions", "InfoTypeVersion", "LIFE", "VW", "POLO", "LIFE",
-                            "BRESMAN"};
+    MaintainedEntry version{"listversions", "InfoTypeVersion", "LIFE", "VW", "POLO",
+                            "LIFE",         "BRESMAN"};
     EXPECT_EQ(maintenanceStatement(version, true),
               "Delete * From ListVersions where VMarque='VW' and VModele='POLO' and "
               "VVersion='LIFE' and VConcession='BRESMAN'");

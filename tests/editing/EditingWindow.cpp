@@ -156,17 +156,32 @@ void typeKeys(QWidget* widget, const QString& text)
 
 MessageBoxSeen closingMessageBoxes(const std::function<void()>& action)
 {
+    const Answered answered = answering(QMessageBox::Ok, action);
     MessageBoxSeen seen;
+    seen.count = int(answered.titles.size());
+    if (seen.count > 0) {
+        seen.title = answered.titles.back();
+        seen.text = answered.texts.back();
+    }
+    return seen;
+}
+
+Answered answering(int standardButton, const std::function<void()>& action)
+{
+    Answered seen;
     QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, [&seen] {
+    QObject::connect(&watch, &QTimer::timeout, [&] {
         for (QWidget* top : QApplication::topLevelWidgets()) {
             auto* box = qobject_cast<QMessageBox*>(top);
-            if (box && box->isVisible()) {
-                ++seen.count;
-                seen.title = box->windowTitle();
-                seen.text = box->text();
+            if (!box || !box->isVisible())
+                continue;
+            seen.titles << box->windowTitle();
+            seen.texts << box->text();
+            if (QAbstractButton* button =
+                    box->button(static_cast<QMessageBox::StandardButton>(standardButton)))
+                button->click();
+            else
                 box->accept();
-            }
         }
     });
     watch.start(0);

@@ -57,3 +57,11 @@ struct MessageBoxSeen {
     QString text;
 };
 MessageBoxSeen closingMessageBoxes(const std::function<void()>& action);
+
+// Runs an action and answers every message box it opens with the given button (OK where the box
+// has no such button), keeping their titles and texts.
+struct Answered {
+    QStringList titles;
+    QStringList texts;
+};
+Answered answering(int standardButton, const std::function<void()>& action);
