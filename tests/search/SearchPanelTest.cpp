@@ -467,3 +467,31 @@ TEST_F(SearchPanelStoredCondition, CtrlRunsTheStoredConditionUntilTheTextChanges
     search("1");
     EXPECT_FALSE(w().UseWhereClause);
 }
+
+TEST_F(SearchPanel, SelectorButtonsAndTheFirstNameFilter)
+{
+    demo.open({{"idTVO", ""}, {"idClient", "2001"}});
+    click(w().JvXPBtnSearch);
+    click(w().TSLbClient);
+    w().LbSearch->setFocus();
+    click(w().TSClient);
+    EXPECT_TRUE(w().ncbSearch->hasFocus());
+
+    // A name search narrowed once by the first name of the client shown.
+    w().aCliPrenom->setText("Sylvie");
+    search("MARTIN");
+    const int all = w().ngSearch->rowCount();
+    w().SearchWithFirstName = true;
+    w().SearchCountdown = 1;
+    runCountdown();
+    EXPECT_FALSE(w().SearchWithFirstName);
+    const int named = w().ngSearch->rowCount();
+    ASSERT_GT(named, 0);
+    EXPECT_LT(named, all);
+    for (int r = 0; r < named; ++r)
+        EXPECT_EQ(w().ngSearch->cell(6, r), "MARTIN Sylvie") << r;
+    // The next query is not narrowed any more.
+    w().SearchCountdown = 1;
+    runCountdown();
+    EXPECT_EQ(w().ngSearch->rowCount(), all);
+}
