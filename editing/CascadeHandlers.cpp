@@ -61,13 +61,7 @@ void TAxKelvaro::UpdateLBox(ControlFace& box, bool inSite)
         return;
     const ListBoxFill fill = fillBoundListBox(*ListsIndex, inSite ? "PAChoix1" : "PAChoix2",
                                               field->Value, toCp1252(aSite->text()));
-    QStringList items;
-    for (const std::string& entry : fill.entries)
-        items << fromCp1252(entry);
-    box.setItems(items);
-    for (size_t i = 0; i < fill.selected.size(); ++i)
-        box.setSelected(int(i), fill.selected[i]);
-    field->Codes = fill.codes;
+    showListBoxFill(box, *field, fill);
 }
 
 void TAxKelvaro::cInfoMarqueChange(ControlFace& sender)

@@ -464,6 +464,8 @@ private:
     void fillButton(int entry, int position, TsDesc& field, bool created);
     void fillCombo(int entry, int position, TsDesc& field, bool created);
     void fillListBox(int entry, int position, TsDesc& field, bool created);
+    // Puts a list box's entries, selection and codes into the box and its field.
+    void showListBoxFill(ControlFace& list, TsDesc& field, const ListBoxFill& fill);
     void createCaptionLabel(int entry, int position, TsDesc& field, int left, int top);
     void updateRequiredMarker(TsDesc& field);
     void updateGuaranteeFields();

@@ -247,6 +247,14 @@ void TAxKelvaro::fillListBox(int entry, int position, TsDesc& field, bool create
         return;
     const ListBoxFill fill =
         fillBoundListBox(*ListsIndex, field.ListField, field.Value, toCp1252(aSite->text()));
+    showListBoxFill(list, field, fill);
+    const QString name = list.name();
+    if (name == "cVDInfoOptions" || name == "cVNInfoOptions")
+        LbInfoOptions->setText(fromCp1252(fill.selectedTexts));
+}
+
+void TAxKelvaro::showListBoxFill(ControlFace& list, TsDesc& field, const ListBoxFill& fill)
+{
     QStringList items;
     for (const std::string& entryText : fill.entries)
         items << fromCp1252(entryText);
@@ -254,9 +262,6 @@ void TAxKelvaro::fillListBox(int entry, int position, TsDesc& field, bool create
     for (size_t i = 0; i < fill.selected.size(); ++i)
         list.setSelected(int(i), fill.selected[i]);
     field.Codes = fill.codes;
-    const QString name = list.name();
-    if (name == "cVDInfoOptions" || name == "cVNInfoOptions")
-        LbInfoOptions->setText(fromCp1252(fill.selectedTexts));
 }
 
 void TAxKelvaro::createCaptionLabel(int entry, int position, TsDesc& field, int left, int top)
