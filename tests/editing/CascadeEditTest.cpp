@@ -4,22 +4,13 @@
 #include <QMessageBox>
 
 #include "app/Cp1252.h"
-#include "tests/editing/EditingWindow.h"
-#include "tests/view/DemoWindow.h"
+#include "tests/editing/DemoEditing.h"
 #include "ui/controls/AllKinds.h"
 
 namespace {
-class Cascades : public testing::Test {
+class Cascades : public DemoEditing {
 protected:
-    Cascades()
-        : demo({}, data.file("demo"))
-    {}
-    ~Cascades() override { w().IdHTTP1->closeConnection(); }
-    TAxKelvaro& w() { return demo.window(); }
     std::string statementOf(int entry) { return w().TabDesc[entry].Statement; }
-
-    TempFolder data;
-    DemoWindow demo;
 };
 } // namespace
 

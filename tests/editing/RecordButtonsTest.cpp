@@ -4,28 +4,13 @@
 #include <QTest>
 
 #include "app/Cp1252.h"
-#include "tests/editing/EditingWindow.h"
-#include "tests/view/DemoWindow.h"
+#include "tests/editing/DemoEditing.h"
 #include "ui/controls/AllKinds.h"
 #include "ui/controls/PageControl.h"
 #include "ui/grid/DataGrid.h"
 
 namespace {
-class RecordButtons : public testing::Test {
-protected:
-    RecordButtons()
-        : demo({}, data.file("demo"))
-    {}
-    ~RecordButtons() override { w().IdHTTP1->closeConnection(); }
-    TAxKelvaro& w() { return demo.window(); }
-    std::string query(const std::string& select, const char* column)
-    {
-        return databaseValue(demo.server().baseUrl(), select, column);
-    }
-
-    TempFolder data;
-    DemoWindow demo;
-};
+class RecordButtons : public DemoEditing {};
 } // namespace
 
 TEST_F(RecordButtons, ANewUsedVehicleIsInsertedByItsFirstSave)
