@@ -85,3 +85,15 @@ int daysToMonthEndFrom(int day)
             return days;
     }
 }
+
+int paymentDueDate(const PurchaseDates& dates, const std::vector<std::string>& delayEntries,
+                   std::string_view financingType, std::string_view destination)
+{
+    const int delivered = deliveryOrAvailability(dates);
+    if (delivered == 0)
+        return 0;
+    const int days = upperCp1252(destination) == "GROUPE"
+                         ? daysToMonthEndFrom(delivered)
+                         : financingDelay(delayEntries, financingType);
+    return delivered + days;
+}

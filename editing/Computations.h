@@ -48,3 +48,8 @@ int treasuryDueDate(const PurchaseDates& dates);
 int financingDelay(const std::vector<std::string>& delayEntries, std::string_view financingType);
 // Days from a date to the last day of a month, at least 30: the delay of the group's own sales.
 int daysToMonthEndFrom(int day);
+// Payment due date of a new vehicle: its delivery (or availability) date plus the financing
+// delay, or, for the group's own sales ("GROUPE"), the first month end at least 30 days later.
+// 0 when there is no delivery or availability date.
+int paymentDueDate(const PurchaseDates& dates, const std::vector<std::string>& delayEntries,
+                   std::string_view financingType, std::string_view destination);

@@ -8,7 +8,6 @@
 #include "app/Numbers.h"
 #include "editing/Computations.h"
 #include "ui/controls/AllKinds.h"
-#include "view/CaseText.h"
 #include "view/ListReaders.h"
 
 namespace {
@@ -76,17 +75,13 @@ void TAxKelvaro::UpdateDateEcheanceTresorerie()
     dates.due = dateIn(*cVNDateEcheance);
     showDate(*cVNDateEchTresorerie, treasuryDueDate(dates));
 
-    const int delivered = deliveryOrAvailability(dates);
-    if (delivered == 0) {
-        cVNDateEchReglement->setText(QString());
-        return;
-    }
-    int days = 0;
+    // Without the list "TypeFinancementDelai" payment is due on delivery.
+    std::vector<std::string> delays;
     if (ListsIndex) {
-        if (const auto delays = listEntries(*ListsIndex, "TypeFinancementDelai", RecordSite, false))
-            days = financingDelay(*delays, toCp1252(cVNTypeFinancement->text()));
+        if (auto entries = listEntries(*ListsIndex, "TypeFinancementDelai", RecordSite, false))
+            delays = std::move(*entries);
     }
-    if (upperCp1252(toCp1252(cVNDestination->text())) == "GROUPE")
-        days = daysToMonthEndFrom(delivered);
-    showDate(*cVNDateEchReglement, delivered + days);
+    showDate(*cVNDateEchReglement,
+             paymentDueDate(dates, delays, toCp1252(cVNTypeFinancement->text()),
+                            toCp1252(cVNDestination->text())));
 }

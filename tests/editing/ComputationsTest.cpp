@@ -100,3 +100,18 @@ TEST(Computations, PaymentDelays)
         EXPECT_EQ(formatDate(day(g.delivery) + days), g.due) << g.delivery;
     }
 }
+
+TEST(Computations, PaymentDueDate)
+{
+    const std::vector<std::string> delays = {"15", "CREDIT : 45"};
+    PurchaseDates dates;
+    EXPECT_EQ(paymentDueDate(dates, delays, "CREDIT", ""), 0); // no delivery, no availability
+    dates.availability = day("10/03/2007");
+    EXPECT_EQ(formatDate(paymentDueDate(dates, delays, "", "")), "10/03/2007");
+    dates.delivery = day("15/03/2007");
+    EXPECT_EQ(formatDate(paymentDueDate(dates, delays, "CREDIT", "PARTICULIERS")), "29/04/2007");
+    EXPECT_EQ(formatDate(paymentDueDate(dates, delays, "COMPTANT", "")), "30/03/2007");
+    EXPECT_EQ(formatDate(paymentDueDate(dates, {}, "CREDIT", "")), "15/03/2007");
+    // The group's own sales are due at a month end, whatever the financing.
+    EXPECT_EQ(formatDate(paymentDueDate(dates, delays, "CREDIT", "groupe")), "30/04/2007");
+}
