@@ -23,7 +23,9 @@ QValidator::State LengthLimit::validate(QString& input, int& pos) const
 bool LengthLimit::roomFor(const QKeyEvent& key, const QString& text, int selected) const
 {
     const QString typed = key.text();
-    if (maximum_ == 0 || typed.isEmpty() || !typed.front().isPrint())
+    // Shortcuts (Ctrl+A, Ctrl+C ...) type nothing, whatever text the platform gives them.
+    const bool shortcut = key.modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+    if (maximum_ == 0 || typed.isEmpty() || !typed.front().isPrint() || shortcut)
         return true;
     return text.size() - selected + typed.size() <= maximum_;
 }
