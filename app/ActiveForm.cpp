@@ -117,6 +117,10 @@ void TAxKelvaro::SetStartParameter(const QString& name, const QString& value)
 
 void TAxKelvaro::OnMsgActualize()
 {
+    if (!commitFocusedControl()) {
+        WriteTrace("Message 1024 : rechargement refusé par le champ en cours de saisie");
+        return;
+    }
     OnStart();
     IdHTTP1->closeConnection();
     UpdateParams();

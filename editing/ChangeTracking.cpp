@@ -46,8 +46,10 @@ void TAxKelvaro::CBoxControl(ControlFace& sender, int& slot, int& position)
         // A text that is not in a strict list is not taken, and the user stays in the combo.
         slot = 0;
         position = 0;
-        if (!FlagLoading)
+        if (!FlagLoading) {
+            noteExitRefused(sender);
             sender.setFocus();
+        }
         return;
     }
     if (sender.itemCount() == 0)

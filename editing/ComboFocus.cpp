@@ -90,6 +90,8 @@ void TAxKelvaro::CBoxEnter(ControlFace& sender)
 
 void TAxKelvaro::CBoxExit(ControlFace& sender)
 {
+    if (FlagLoading)
+        return;
     int slot = 0, position = 0;
     CBoxControl(sender, slot, position);
     if (slot == 0)

@@ -13,6 +13,8 @@
 namespace {
 void checkDate(TAxKelvaro& window, ControlFace& sender, DateRule rule)
 {
+    if (window.FlagLoading || window.refuseUnreadableDate(sender))
+        return;
     DateLimits limits;
     limits.serverToday = window.ServerToday;
     limits.periodStart = window.LimitDateStart;
@@ -27,8 +29,30 @@ void checkDate(TAxKelvaro& window, ControlFace& sender, DateRule rule)
 }
 } // namespace
 
+bool TAxKelvaro::refuseUnreadableDate(ControlFace& sender)
+{
+    // Loading a record writes its values: no exit check runs then.
+    if (FlagLoading)
+        return false;
+    const std::string text = toCp1252(sender.text());
+    TsDesc* field = boundField(TabDesc, sender.tag());
+    if (!field || field->InfoType != 1 || text == field->OrgValue || !unreadableDate(text))
+        return false;
+    WriteTrace("Date illisible dans " + sender.name() + " : " + sender.text());
+    QMessageBox::warning(
+        this, QString::fromUtf8(kDateCheckTitle),
+        unreadableDateMessage(fromCp1252(field->Caption), fromCp1252(field->FieldName)));
+    sender.setText(fromCp1252(field->OrgValue));
+    EditChange(sender);
+    noteExitRefused(sender);
+    sender.setFocus();
+    return true;
+}
+
 bool TAxKelvaro::TestDateChange(ControlFace& sender, int minimum, int maximum)
 {
+    if (FlagLoading)
+        return false;
     const std::string text = toCp1252(sender.text());
     const int date = parseDate(text);
     bool rejected = dateRejected(date, minimum, maximum);
@@ -43,8 +67,10 @@ bool TAxKelvaro::TestDateChange(ControlFace& sender, int minimum, int maximum)
         sender.setText(fromCp1252(field->OrgValue));
     }
     EditChange(sender);
-    if (rejected)
+    if (rejected) {
+        noteExitRefused(sender);
         sender.setFocus();
+    }
     return rejected;
 }
 

@@ -65,13 +65,34 @@ bool dateRejected(int date, int minimum, int maximum)
     return maximum != 0 && date > maximum;
 }
 
-QString dateLimitMessage(const QString& caption, const QString& fieldName, int minimum, int maximum)
+QString fieldNameInMessages(const QString& caption, const QString& fieldName)
 {
     QString name = caption;
     name.remove(':');
-    if (name.isEmpty())
-        name = fieldName;
-    const QString start = QStringLiteral("La valeur du champ \"%1\" ").arg(name);
+    return name.isEmpty() ? fieldName : name;
+}
+
+bool unreadableDate(std::string_view text)
+{
+    return !text.empty() && parseDate(text) == 0;
+}
+
+QString unreadableDateMessage(const QString& caption, const QString& fieldName)
+{
+    return QStringLiteral("La valeur du champ \"%1\" n'est pas une date valide (jj/mm/aaaa).")
+        .arg(fieldNameInMessages(caption, fieldName));
+}
+
+QString requiredValueMessage(const QString& caption, const QString& fieldName)
+{
+    return QStringLiteral("La saisie du champ \"%1\" est obligatoire.")
+        .arg(fieldNameInMessages(caption, fieldName).trimmed());
+}
+
+QString dateLimitMessage(const QString& caption, const QString& fieldName, int minimum, int maximum)
+{
+    const QString start =
+        QStringLiteral("La valeur du champ \"%1\" ").arg(fieldNameInMessages(caption, fieldName));
     if (minimum != 0 && maximum != 0)
         return start + QStringLiteral("doit être comprise entre le \"%1\" et le \"%2\"")
                            .arg(dateText(minimum), dateText(maximum));

@@ -25,10 +25,19 @@ struct ListBoxValue {
 ListBoxValue listBoxValue(const std::vector<bool>& selected, const std::vector<std::string>& texts,
                           std::string_view codes);
 
+// The name of a field in the messages: its caption without ":" (its name when that leaves
+// nothing).
+QString fieldNameInMessages(const QString& caption, const QString& fieldName);
+// A text that is not empty and does not read as a date "dd/mm/yyyy".
+bool unreadableDate(std::string_view text);
+QString unreadableDateMessage(const QString& caption, const QString& fieldName);
+// A required value that is missing and whose control cannot take the focus.
+QString requiredValueMessage(const QString& caption, const QString& fieldName);
+inline constexpr const char* kRequiredValueTitle = "Saisie obligatoire"; // UTF-8
+
 // A date outside its limits (0 = no limit) is rejected.
 bool dateRejected(int date, int minimum, int maximum);
-// The message of a rejected date; the field's caption without ":" (its name when that leaves
-// nothing). Dates as "dd/mm/yyyy".
+// The message of a rejected date. Dates as "dd/mm/yyyy".
 QString dateLimitMessage(const QString& caption, const QString& fieldName, int minimum,
                          int maximum);
 inline constexpr const char* kDateCheckTitle = "Contrôle de la date saisie"; // UTF-8

@@ -4,12 +4,17 @@
 
 #include <QMessageBox>
 
+#include <algorithm>
+
 #include "app/Cp1252.h"
+#include "app/Paths.h"
 #include "editing/BoundFields.h"
 #include "editing/RecordCreation.h"
 #include "server/Endpoints.h"
+#include "server/HttpFlow.h"
 #include "ui/controls/AllKinds.h"
 #include "ui/grid/DataGrid.h"
+#include "view/BlankRecord.h"
 #include "view/CaseText.h"
 
 namespace {
@@ -46,17 +51,39 @@ void TAxKelvaro::GetIdClient(bool warn, std::string& key)
                     QStringLiteral("L'identifiant du client demandé n'a pas pu être restitué... "));
 }
 
+void TAxKelvaro::startBlankRecord()
+{
+    // The new record is read from a document of its own: nothing of the record shown survives
+    // but the user's dealership, sites, groups and date limits.
+    const bool client = RecordKind == "_TCL";
+    const std::string file = replyPath(client ? replyfile::CL : replyfile::VO);
+    const std::string last = fileExists(file) ? LoadTextFile(file) : std::string();
+    TXml lastRecord(last);
+    XmlFind(lastRecord, "tVO");
+    const std::string typeVO =
+        !RecordTypeVO.empty() ? RecordTypeVO : (RecordKind == "_TVO" ? "1" : "2");
+    if (!writeReplyFile(
+            file, blankRecordDocument(last, RecordKind, typeVO, XmlText(lastRecord, "StatutVD"))))
+        WriteTrace("Nouvelle fiche : écriture impossible de " + QString::fromStdString(file));
+    for (DataGrid* grid : {ngFrevo, ngAction, ngVehicles})
+        grid->clearRows();
+    FrevoRows.resize(std::min<size_t>(FrevoRows.size(), 1));
+    ActionRows.resize(std::min<size_t>(ActionRows.size(), 1));
+    FlagNewFrevo = false;
+    FlagNewAction = false;
+    FlagNewVehicle = false;
+}
+
 void TAxKelvaro::JvXPBtnNewVOClick()
 {
-    if (!SaveChanges())
+    if (!commitFocusedControl() || !saveBeforeLeaving())
         return; // the record shown keeps its pending changes
     FlagNewEnreg = true;
     const std::string kind = toCp1252(JvXPBtnNewVO->text());
+    startBlankRecord();
     if (kind == "CL") {
         LbIDCustomer->setText(QStringLiteral("-2"));
         Tabs->setCurrentIndex(6);
-        ngAction->clearRows();
-        ngVehicles->clearRows();
     } else {
         Tabs->setCurrentIndex(kind == "VD" ? 1 : kind == "VN" ? 2 : 0);
     }
@@ -82,6 +109,8 @@ void TAxKelvaro::JvXPBtnNewVOClick()
 
 void TAxKelvaro::JvXPBtnSupprClick()
 {
+    if (!commitFocusedControl())
+        return;
     const std::string kind = toCp1252(JvXPBtnNewVO->text());
     const bool client = kind == "CL";
     const QString question =
@@ -127,7 +156,7 @@ void TAxKelvaro::JvXPBtnSupprClick()
 
 void TAxKelvaro::JvXPBtnSweepClick()
 {
-    if (toCp1252(JvXPBtnNewVO->text()) != "VN")
+    if (toCp1252(JvXPBtnNewVO->text()) != "VN" || !commitFocusedControl())
         return;
     if (!confirmed(this,
                    QStringLiteral("Veuillez confirmer la suppression des VN annulés sans CTM  ")))

@@ -6,12 +6,16 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
 #include <QTabWidget>
 
 #include "app/Cp1252.h"
 #include "app/DayDate.h"
 #include "app/Numbers.h"
 #include "app/Paths.h"
+#include "editing/BoundFields.h"
+#include "editing/FieldRules.h"
 #include "editing/SaveRules.h"
 #include "editing/Statements.h"
 #include "server/Endpoints.h"
@@ -143,7 +147,7 @@ void saveCostLine(TAxKelvaro& window, SaveRun& run)
 std::optional<bool> checkClientPage(TAxKelvaro& window)
 {
     if (ControlFace* empty = firstEmpty(window, clientRequiredControls())) {
-        empty->setFocus();
+        window.showMissingValue(*empty);
         return window.FlagNewEnreg;
     }
     if (!window.FlagNewAction)
@@ -165,7 +169,7 @@ std::optional<bool> checkClientVehicle(TAxKelvaro& window)
     if (!client || *client <= 0)
         return window.FlagNewVehicle;
     if (ControlFace* empty = firstEmpty(window, clientVehicleRequiredControls())) {
-        empty->setFocus();
+        window.showMissingValue(*empty);
         return window.FlagNewVehicle;
     }
     return std::nullopt;
@@ -281,7 +285,7 @@ bool TAxKelvaro::SaveChanges()
     if (kind != "CL") {
         WriteTrace("contrôle info véhicule " + LbIdTVO->text());
         if (ControlFace* missing = missingVehicleValue(*this, kind)) {
-            missing->setFocus();
+            showMissingValue(*missing);
             return FlagNewEnreg;
         }
         saveCostLine(*this, run);
@@ -304,14 +308,38 @@ bool TAxKelvaro::SaveChanges()
     return run.finish();
 }
 
+void TAxKelvaro::showMissingValue(ControlFace& control)
+{
+    QWidget* widget = control.widget();
+    if (widget->isEnabled() && widget->isVisibleTo(this)) {
+        control.setFocus();
+        return;
+    }
+    // Disabled or on another page: the focus cannot show it, a message does.
+    const TsDesc* field = boundField(TabDesc, control.tag());
+    const QString caption = field ? fromCp1252(field->Caption) : QString();
+    const QString name = field ? fromCp1252(field->FieldName) : control.name();
+    WriteTrace("Save Changes : valeur obligatoire absente : " + name);
+    QMessageBox::warning(this, QString::fromUtf8(kRequiredValueTitle),
+                         requiredValueMessage(caption, name));
+}
+
 void TAxKelvaro::JvXPBtnSaveClick()
 {
-    if (JvXPBtnSave->isEnabled())
-        SaveChanges();
+    const QPointer<QWidget> before = focusWidget();
+    if (!commitFocusedControl() || !JvXPBtnSave->isEnabled())
+        return;
+    SaveChanges();
+    // A missing value has taken the focus, or a message said which.
+    if (!focusWidget())
+        focusFieldAfterSave(before);
 }
 
 void TAxKelvaro::TabsChanging(bool& allowChange)
 {
-    if (JvXPBtnSave->isEnabled())
-        allowChange = SaveChanges();
+    if (!commitFocusedControl()) {
+        allowChange = false;
+        return;
+    }
+    allowChange = saveBeforeLeaving();
 }

@@ -48,6 +48,8 @@ void TAxKelvaro::BtnActivate(TextLabel* label, PictureButton* button)
 
 void TAxKelvaro::JvXPBtnSearchClick()
 {
+    if (!commitFocusedControl())
+        return;
     if (ncbTypeVO->itemCount() == 0 || ncbInfoSearch->text() != fromCp1252(RecordKind)) {
         ncbInfoSearch->setText(fromCp1252(RecordKind));
         const QString storedType = GetTagRegistry("svTypeVO");
@@ -173,11 +175,11 @@ void TAxKelvaro::enablePaging(int row)
 
 void TAxKelvaro::ngSearchCellClick(int, int row)
 {
-    if (row < 0 || row >= ngSearch->rowCount())
+    if (row < 0 || row >= ngSearch->rowCount() || !commitFocusedControl())
         return;
     // Pending edits of the record shown are saved first, as when the page changes; a record that
     // cannot be saved stays on screen. A new record that was never saved is dropped.
-    if (JvXPBtnSave->isEnabled() && !FlagNewEnreg && !SaveChanges())
+    if (!FlagNewEnreg && !saveBeforeLeaving())
         return;
     const QString id = ngSearch->cell(0, row);
     if (isClientKind(RecordKind))
@@ -191,7 +193,10 @@ void TAxKelvaro::ngSearchCellClick(int, int row)
 
 void TAxKelvaro::ngSearchMouseMove(int, int y)
 {
-    if (!ngSearch->hasFocus())
+    // The grid takes the focus as the pointer passes over it, but never from a field that has
+    // just refused to be left.
+    QWidget* focused = focusWidget();
+    if (!ngSearch->hasFocus() && !(focused && focused == RefusedExit) && commitFocusedControl())
         ngSearch->setFocus();
     const int row = ngSearch->rowAt(y);
     if (row < 0 || row >= ngSearch->rowCount())
@@ -218,10 +223,12 @@ void stepTo(TAxKelvaro& w, int row)
 
 void TAxKelvaro::JvXPNextClick()
 {
-    stepTo(*this, ngSearch->selectedRow() + 1);
+    if (commitFocusedControl())
+        stepTo(*this, ngSearch->selectedRow() + 1);
 }
 
 void TAxKelvaro::JvXPPrevClick()
 {
-    stepTo(*this, ngSearch->selectedRow() - 1);
+    if (commitFocusedControl())
+        stepTo(*this, ngSearch->selectedRow() - 1);
 }

@@ -48,7 +48,7 @@ void TAxKelvaro::waitForRequest(const std::function<void()>& work)
     }
 }
 
-void TAxKelvaro::HttpExecute(const std::string& url, const std::string& fileName)
+bool TAxKelvaro::HttpExecute(const std::string& url, const std::string& fileName)
 {
     const std::string full = composeGetUrl(url, toCp1252(LbIDCustomer->text()));
     if (IdleSeconds > kIdleReconnectSeconds) {
@@ -74,11 +74,13 @@ void TAxKelvaro::HttpExecute(const std::string& url, const std::string& fileName
         const QString error = fromCp1252(outcome.error);
         setWarningText("Exception : " + error);
         WriteTrace("HttpExecute Exception : " + error);
-        return;
+        return false;
     }
-    if (!writeReplyFile(fileName, outcome.reply))
+    const bool written = writeReplyFile(fileName, outcome.reply);
+    if (!written)
         WriteTrace("HttpExecute : écriture impossible de " + QString::fromStdString(fileName));
     setWarningText(fromCp1252(outcome.warning));
+    return written;
 }
 
 void TAxKelvaro::HttpPost(const std::string& url, const std::string& fileName,

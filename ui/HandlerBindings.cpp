@@ -52,7 +52,12 @@ void TAxKelvaro::bindDesignedHandlers()
     JvXPBtnSearch->onClick = clicked(&TAxKelvaro::JvXPBtnSearchClick);
     JvXPBtnNewVO->onClick = clicked(&TAxKelvaro::JvXPBtnNewVOClick);
     JvXPBtnSave->onClick = clicked(&TAxKelvaro::JvXPBtnSaveClick);
-    JvXPBtnActualize->onClick = clicked(&TAxKelvaro::JvXPBtnActualizeClick);
+    // The refresh is also the program's own way to reload: only the button's click passes the
+    // commit gate.
+    JvXPBtnActualize->onClick = [this](ControlFace&) {
+        if (commitFocusedControl())
+            JvXPBtnActualizeClick();
+    };
     JvXPPrev->onClick = clicked(&TAxKelvaro::JvXPPrevClick);
     JvXPNext->onClick = clicked(&TAxKelvaro::JvXPNextClick);
 

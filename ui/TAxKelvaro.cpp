@@ -1,5 +1,6 @@
 #include "ui/TAxKelvaro.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
@@ -37,6 +38,11 @@ TAxKelvaro::TAxKelvaro(QWidget* parent)
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(250);
     connect(Timer1, &QTimer::timeout, this, &TAxKelvaro::Timer1Timer);
+    // A field that refused to be left is remembered until the focus goes elsewhere.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && now != RefusedExit)
+            RefusedExit = nullptr;
+    });
     ActiveFormCreate();
     Timer1->start();
 }

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -57,7 +58,8 @@ public:
     void queueWork(std::function<void()> work);
 
     // ---- Server exchange (server/) ----
-    void HttpExecute(const std::string& url, const std::string& fileName);
+    // True when the reply reached its file (the warning line may still show the server's log).
+    bool HttpExecute(const std::string& url, const std::string& fileName);
     void HttpPost(const std::string& url, const std::string& fileName, const MultipartForm& form);
     void CachedGet(const std::string& url, const std::string& fileName);
     void UpdateParams();
@@ -100,8 +102,42 @@ public:
     void TabsChanging(bool& allowChange);
     void TabsChange();
     void JvXPBtnActualizeClick();
+    // Requests the documents of the record named by LbIdTVO and LbIDCustomer; false when one did
+    // not arrive. From the refresh button the connection is renewed; from a load the new-record
+    // flag follows the identifiers.
+    bool fetchRecordDocuments(bool refresh);
+    // A record request failed: the record on screen stays, with its identifiers and flags.
+    void keepRecordShown();
+    // The identifiers and flags of the record on screen, once it is shown.
+    struct ShownRecord {
+        bool any = false;
+        QString idTVO;
+        QString idCustomer;
+        bool newRecord = false;
+        bool newVehicle = false;
+    } Shown;
 
     // ---- Editing and saving (editing/) ----
+    // The commit gate every command passes first: the control that has the focus is left as the
+    // Tab key leaves it (its exit checks run, an open cell editor is accepted); false when that
+    // was refused, and the user stays in the control.
+    bool commitFocusedControl();
+    // An exit check refused what the control holds: the focus stays there.
+    void noteExitRefused(ControlFace& control);
+    // Whether a statement of the record shown waits to be sent.
+    bool anythingPending() const;
+    // Saves silently before a command leaves the record; true when nothing is left pending.
+    bool saveBeforeLeaving();
+    // After a save the focus goes back where the user was, else to the first field of the page.
+    void focusFieldAfterSave(QWidget* before);
+    // A date text that is neither empty nor a date is refused when its field is left: the loaded
+    // date comes back and the focus stays. True when refused.
+    bool refuseUnreadableDate(ControlFace& sender);
+    // A required value is missing: its control gets the focus, or, when it cannot take it, a
+    // message names the field.
+    void showMissingValue(ControlFace& control);
+    int ExitRefusals = 0;
+    QPointer<QWidget> RefusedExit;
     // Change tracking and validation
     void EditChange(ControlFace& sender);
     void CBoxChange(ControlFace& sender);
@@ -135,6 +171,8 @@ public:
     // Record buttons
     void JvXPBtnSaveClick();
     void JvXPBtnNewVOClick();
+    // The record document a new record starts from, and no line of the record shown.
+    void startBlankRecord();
     void JvXPBtnSupprClick();
     // Keys of the record shown, from its document; with the warning, says so when missing.
     void GetIdVO(bool warn, std::string& key);
@@ -470,6 +508,10 @@ private:
     void updateRequiredMarker(TsDesc& field);
     void updateGuaranteeFields();
     void readRecordKindAndRights(TXml& root);
+    // The active page is one the record describes: the first described one otherwise.
+    void showDescribedPage();
+    // The buttons and panels of the record's kind and of the user's rights.
+    void showRecordCommands();
     void windowCaption();
     QString deploymentValue(const char* key) const;
     bool isDebugUser() const;

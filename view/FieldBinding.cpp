@@ -146,6 +146,9 @@ void TAxKelvaro::fillEdit(int entry, int position, TsDesc& field, bool created)
         edit.onKeyPress = [this](ControlFace& sender, QChar& key) { GoOnKeyPress(sender, key); };
     if (!edit.onChange)
         edit.onChange = [this](ControlFace& sender) { EditChange(sender); };
+    // A date field without a check of its own still refuses a text that is not a date.
+    if (field.InfoType == 1 && !edit.onExit)
+        edit.onExit = [this](ControlFace& sender) { refuseUnreadableDate(sender); };
     applyFieldColors(edit, field, rights);
     std::string value = field.Value;
     if (field.InfoType == 5)
@@ -270,10 +273,13 @@ void TAxKelvaro::createCaptionLabel(int entry, int position, TsDesc& field, int 
     auto* label = new TextLabel(parent);
     label->setTag(fieldTag(entry, position));
     label->setText(fromCp1252(field.Caption));
-    // A label as tall as a list box reads from its top, above the list.
+    // One line of text: a label as tall as its field would lie over a list box below it. It
+    // never takes a click and lies under the fields, so nothing of a field is ever covered.
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->adjustSize();
-    label->setBounds(left, top + 2, label->QLabel::width(), field.Height);
+    label->setBounds(left, top + 2, label->QLabel::width(), label->QLabel::height());
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->lower();
     label->show();
     field.CaptionLabel = label;
 }

@@ -65,7 +65,6 @@ void TAxKelvaro::readRecordKindAndRights(TXml& root)
     const long long client = parseWholeNumber(toCp1252(LbIDCustomer->text())).value_or(0);
     JvXPBtnNewVehicle->setEnabled(caption == "CL" && client > 0);
     JvXPBtnPrint->setEnabled((caption != "VN" && !idtVO.empty()) || caption == "CL");
-    FrevoTotal = XmlText(root, "Frevo");
 }
 
 TXml TAxKelvaro::valueCursor(int entry, const TXml& root)
@@ -137,6 +136,7 @@ void TAxKelvaro::UpdateTabDesc(bool reloadDocuments, bool describe)
     RecordOwner = upperCp1252(XmlText(root, "idOwner"));
     FlagSiteRights = siteRights(toCp1252(UserSite), RecordSite, RecordOwner, toCp1252(idUser));
     FlagEditable = FlagSiteRights || RecordKind == "_TCL";
+    RecordPhotoName.clear();
     if (RecordKind != "_TCL" && FlagSiteRights) {
         if (lockedByDelivery(XmlText(root, "DateLivraison"), LockDate))
             FlagEditable = false;
@@ -157,6 +157,8 @@ void TAxKelvaro::UpdateTabDesc(bool reloadDocuments, bool describe)
         ClientDoc.clear();
         root = TXml();
     }
+    // The cost total the margins start from; empty for a record shown without its data.
+    FrevoTotal = XmlText(root, "Frevo");
 
     Cascade = CascadeMemory();
     if (describe) {
@@ -187,6 +189,7 @@ void TAxKelvaro::UpdateTabDesc(bool reloadDocuments, bool describe)
                 page.Described = false;
             }
         }
+        showDescribedPage();
     }
 
     for (int n = 0; n < kPageEntries; ++n) {
@@ -221,8 +224,10 @@ void TAxKelvaro::UpdateTabDesc(bool reloadDocuments, bool describe)
         ControlFace* site = RecordKind == "_TVO"   ? static_cast<ControlFace*>(cSite)
                             : RecordKind == "_TVD" ? static_cast<ControlFace*>(cVDSite)
                                                    : static_cast<ControlFace*>(cVNSite);
-        number->setEnabled(RecordPhotoName.empty());
-        site->setEnabled(RecordPhotoName.empty());
+        // A vehicle whose photos are named after its number and site keeps both; the binding
+        // has already disabled them for a user without the field's right.
+        number->setEnabled(number->isEnabled() && RecordPhotoName.empty());
+        site->setEnabled(site->isEnabled() && RecordPhotoName.empty());
         if (RecordKind == "_TVO")
             czFeuilleMarge->setEnabled(true);
     }
@@ -233,7 +238,25 @@ void TAxKelvaro::UpdateTabDesc(bool reloadDocuments, bool describe)
     setInfoField1();
     setInfoField2();
     setInfoField3();
+    if (describe) {
+        // Another record is on screen: what the window said of the last one no longer holds.
+        FlagKeyLost = false;
+        Shown = {true, LbIdTVO->text(), LbIDCustomer->text(), FlagNewEnreg, FlagNewVehicle};
+    }
     hideSplash();
+}
+
+void TAxKelvaro::showDescribedPage()
+{
+    const int active = Tabs->currentIndex();
+    if (active >= 0 && active + 1 < kPageEntries && TabDesc[active + 1].Described)
+        return;
+    for (int n = 1; n < kPageEntries; ++n) {
+        if (TabDesc[n].Described) {
+            Tabs->setCurrentIndex(n - 1);
+            return;
+        }
+    }
 }
 
 void TAxKelvaro::refreshEntry(int entry, const TXml& values)

@@ -36,57 +36,62 @@ bool TAxKelvaro::isDebugUser() const
     return (!id.isEmpty() && idUser == id) || (!surname.isEmpty() && UserName.contains(surname));
 }
 
+bool TAxKelvaro::fetchRecordDocuments(bool refresh)
+{
+    const std::string base = toCp1252(BaseHRef);
+    bool fetched = true;
+    auto request = [&](const std::string& url, const QLabel* identifier, const char* file) {
+        if (refresh) {
+            IdHTTP1->closeConnection();
+        } else {
+            LbDebugInfo1->setText(fromCp1252(url));
+            const long long n = identifierNumber(identifier->text());
+            FlagNewEnreg = n <= 0;
+            WriteTrace(QString("UpdateView FlagNewEnreg -> ") + (FlagNewEnreg ? "-1" : "0") +
+                       " - " + QString::number(n));
+        }
+        fetched = HttpExecute(url, replyPath(file)) && fetched;
+    };
+    if (!LbIdTVO->text().isEmpty())
+        request(endpoint::infoVO(base, toCp1252(LbIdTVO->text()), toCp1252(idUser)), LbIdTVO,
+                replyfile::VO);
+    if (!LbIDCustomer->text().isEmpty()) {
+        if (!refresh)
+            FlagNewVehicle = false;
+        request(endpoint::infoCL(base, toCp1252(idUser)), LbIDCustomer, replyfile::CL);
+    }
+    return fetched;
+}
+
+void TAxKelvaro::keepRecordShown()
+{
+    // The reply file left by an earlier request is not the record asked for: the warning line
+    // says why nothing changed.
+    WriteTrace("Fiche demandée non reçue : la fiche affichée reste " + Shown.idTVO + " / " +
+               Shown.idCustomer);
+    if (Shown.any) {
+        LbIdTVO->setText(Shown.idTVO);
+        LbIDCustomer->setText(Shown.idCustomer);
+        FlagNewEnreg = Shown.newRecord;
+        FlagNewVehicle = Shown.newVehicle;
+    }
+    hideSplash();
+}
+
 void TAxKelvaro::UpdateView(bool reloadDescriptions)
 {
     QElapsedTimer clock;
     clock.start();
-    FlagKeyLost = false; // another record is opened
     try {
         LbDebugInfo3->setText("[" + QString::number(ParamSetCount) + "]" + LbHttpRoot->text() +
                               " - " + BaseHRef + " - " + LbIdTVO->text());
-        const std::string base = toCp1252(BaseHRef);
-        if (!LbIdTVO->text().isEmpty()) {
-            const std::string url =
-                endpoint::infoVO(base, toCp1252(LbIdTVO->text()), toCp1252(idUser));
-            LbDebugInfo1->setText(fromCp1252(url));
-            const long long n = identifierNumber(LbIdTVO->text());
-            FlagNewEnreg = n <= 0;
-            WriteTrace(QString("UpdateView FlagNewEnreg -> ") + (FlagNewEnreg ? "-1" : "0") +
-                       " - " + QString::number(n));
-            HttpExecute(url, replyPath(replyfile::VO));
-        }
-        if (!LbIDCustomer->text().isEmpty()) {
-            const std::string url = endpoint::infoCL(base, toCp1252(idUser));
-            LbDebugInfo1->setText(fromCp1252(url));
-            const long long n = identifierNumber(LbIDCustomer->text());
-            FlagNewEnreg = n <= 0;
-            FlagNewVehicle = false;
-            WriteTrace(QString("UpdateView FlagNewEnreg -> ") + (FlagNewEnreg ? "-1" : "0") +
-                       " - " + QString::number(n));
-            HttpExecute(url, replyPath(replyfile::CL));
-        }
-        UpdateHints(!LbIDCustomer->text().isEmpty());
-        UpdateTabDesc(reloadDescriptions, true);
-        TabsChange();
-
-        JvXPBtnNewVO->setVisible(RecordKind != "_TVD");
-        JvXPBtnSuppr->setVisible(FlagSuperAdmin || RecordKind == "_TCL");
-        JvXPBtnSweep->setVisible(FlagSuperAdmin && RecordKind == "_TVN");
-        PanelCompta->setVisible(ComptaRight);
-        JvXPBtnSMS->setVisible(isDebugUser());
-        if (FlagSuperAdmin) {
-            setFixedHeight(JvXPNext->top() + JvXPNext->height() + 75);
-            for (QWidget* label :
-                 std::initializer_list<QWidget*>{LbDebugInfo0, LbDebugInfo1, LbDebugInfo2,
-                                                 LbDebugInfo3, LbHttpRoot, LbBaseHRef})
-                label->show();
+        if (fetchRecordDocuments(false)) {
+            UpdateHints(!LbIDCustomer->text().isEmpty());
+            UpdateTabDesc(reloadDescriptions, true);
+            TabsChange();
+            showRecordCommands();
         } else {
-            LbDebugInfo0->move(LbDebugInfo0->x(), JvXPNext->top());
-        }
-        LbInfoOptions->setVisible(RecordKind == "_TVD" || RecordKind == "_TVN");
-        if (RecordKind == "_TCL") {
-            aSite->setEnabled(aSite->text().isEmpty() || FlagSuperAdmin);
-            aidCom->setEnabled(aidCom->text().isEmpty() || FlagSuperAdmin);
+            keepRecordShown();
         }
     } catch (const std::exception& error) {
         // The window keeps what it showed; the cause goes to the trace.
@@ -99,21 +104,35 @@ void TAxKelvaro::UpdateView(bool reloadDescriptions)
     LbInfoTimer->setText(QString::number(clock.elapsed()));
 }
 
+void TAxKelvaro::showRecordCommands()
+{
+    JvXPBtnNewVO->setVisible(RecordKind != "_TVD");
+    JvXPBtnSuppr->setVisible(FlagSuperAdmin || RecordKind == "_TCL");
+    JvXPBtnSweep->setVisible(FlagSuperAdmin && RecordKind == "_TVN");
+    PanelCompta->setVisible(ComptaRight);
+    JvXPBtnSMS->setVisible(isDebugUser());
+    if (FlagSuperAdmin) {
+        setFixedHeight(JvXPNext->top() + JvXPNext->height() + 75);
+        for (QWidget* label : std::initializer_list<QWidget*>{
+                 LbDebugInfo0, LbDebugInfo1, LbDebugInfo2, LbDebugInfo3, LbHttpRoot, LbBaseHRef})
+            label->show();
+    } else {
+        LbDebugInfo0->move(LbDebugInfo0->x(), JvXPNext->top());
+    }
+    LbInfoOptions->setVisible(RecordKind == "_TVD" || RecordKind == "_TVN");
+    if (RecordKind == "_TCL") {
+        aSite->setEnabled(aSite->text().isEmpty() || FlagSuperAdmin);
+        aidCom->setEnabled(aidCom->text().isEmpty() || FlagSuperAdmin);
+    }
+}
+
 void TAxKelvaro::JvXPBtnActualizeClick()
 {
     ShowSplash();
     try {
-        const std::string base = toCp1252(BaseHRef);
-        if (!LbIdTVO->text().isEmpty()) {
-            const std::string url =
-                endpoint::infoVO(base, toCp1252(LbIdTVO->text()), toCp1252(idUser));
-            IdHTTP1->closeConnection();
-            HttpExecute(url, replyPath(replyfile::VO));
-        }
-        if (!LbIDCustomer->text().isEmpty()) {
-            const std::string url = endpoint::infoCL(base, toCp1252(idUser));
-            IdHTTP1->closeConnection();
-            HttpExecute(url, replyPath(replyfile::CL));
+        if (!fetchRecordDocuments(true)) {
+            keepRecordShown();
+            return;
         }
         FlagNewEnreg = false;
         FlagNewVehicle = false;

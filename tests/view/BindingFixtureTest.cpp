@@ -274,8 +274,9 @@ TEST_F(BindingFixture, MissingStructureEndsTheRefreshWithoutChange)
     TAxKelvaro& w = harness_.window();
     std::remove(harness_.replyFile("XmlStruct.xml").c_str());
     w.cPrixVente->setText("42.00");
-    // Through UpdateView, which swallows the error and traces it.
-    w.BaseHRef.clear();
+    // Through UpdateView, which swallows the error and traces it. No record is requested: the
+    // documents are read as they are.
+    w.LbIdTVO->clear();
     w.UpdateView(true);
     EXPECT_EQ(w.cPrixVente->text(), "42.00");
     EXPECT_NE(harness_.traceLog().find("UpdateView : erreur"), std::string::npos);

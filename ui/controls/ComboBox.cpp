@@ -87,6 +87,17 @@ void ComboBox::clearItems()
     clear();
 }
 
+int ComboBox::itemIndex() const
+{
+    if (!isEditable())
+        return currentIndex();
+    const QString shown = lineEdit()->text();
+    if (currentIndex() >= 0 && itemText(currentIndex()) == shown)
+        return currentIndex();
+    const int exact = findText(shown, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    return exact >= 0 ? exact : currentIndex();
+}
+
 void ComboBox::setItemIndex(int index)
 {
     MuteChanges mute(*this);

@@ -24,7 +24,9 @@ public:
     void addItem(const QString& item) override;
     void clearItems() override;
     int itemCount() const override { return count(); }
-    int itemIndex() const override { return currentIndex(); }
+    // The item shown: in an editable box, the item whose text is typed or completed, before the
+    // box itself selects it when it is left.
+    int itemIndex() const override;
     void setItemIndex(int index) override;
 
     bool isPickList() const override { return !isEditable(); }

@@ -110,9 +110,11 @@ bool isControlFocusMove(const QFocusEvent* event)
            event->reason() != Qt::ActiveWindowFocusReason;
 }
 
-void applyColors(QWidget* widget, const Colors& colors, bool fillBackground)
+void applyColors(QWidget* widget, Colors& colors, bool fillBackground)
 {
-    QPalette palette = widget->palette();
+    if (!colors.natural)
+        colors.natural = widget->palette();
+    QPalette palette = *colors.natural;
     auto setFor = [&palette](std::initializer_list<QPalette::ColorGroup> groups,
                              std::initializer_list<QPalette::ColorRole> roles, unsigned value) {
         if (value == color::None)

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <utility>
 
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QWidget>
 
 #include "ui/ColorValues.h"
@@ -34,10 +36,13 @@ struct Colors {
     unsigned fontColor = color::None;
     unsigned disabledColor = color::None;
     unsigned disabledFontColor = color::None;
+    // The palette the control had before any colour was given: a colour set back to None shows
+    // the kind's own colour again.
+    std::optional<QPalette> natural;
 };
 // Background and text colours into the widget's palette; a disabled control keeps its background
 // and shows grey text unless colours of its own are given for that state.
-void applyColors(QWidget* widget, const Colors& colors, bool fillBackground);
+void applyColors(QWidget* widget, Colors& colors, bool fillBackground);
 
 } // namespace controlsupport
 

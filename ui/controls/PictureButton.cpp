@@ -5,8 +5,9 @@
 PictureButton::PictureButton(QWidget* parent)
     : Control<QToolButton>(parent)
 {
-    // A click takes the focus, so the field being left sees its exit first.
-    setFocusPolicy(Qt::StrongFocus);
+    // A click leaves the focus where it is: the command it runs first commits the field being
+    // edited, and stops there when that field refuses to be left. Tab still reaches the button.
+    setFocusPolicy(Qt::TabFocus);
     connect(this, &QToolButton::clicked, this, [this] {
         if (onClick)
             onClick(*this);

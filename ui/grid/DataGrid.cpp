@@ -459,6 +459,9 @@ void DataGrid::mousePressEvent(QMouseEvent* event)
         return;
     }
     setFocus();
+    // The field being left refused to let the focus go (its exit check): the click does nothing.
+    if (!hasFocus() && isActiveWindow())
+        return;
     const QPoint pos = event->position().toPoint();
     const int header = headerAt(pos);
     if (header >= 0) {

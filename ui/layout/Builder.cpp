@@ -172,7 +172,8 @@ QWidget* build(TAxKelvaro& window, QWidget* parent, const ControlSpec& spec)
         widget->move(spec.x, spec.y);
     }
     if (spec.tab < 0 && dynamic_cast<QLabel*>(widget) == nullptr)
-        widget->setFocusPolicy(widget->focusPolicy() == Qt::NoFocus ? Qt::NoFocus : Qt::ClickFocus);
+        widget->setFocusPolicy((widget->focusPolicy() & Qt::ClickFocus) ? Qt::ClickFocus
+                                                                         : Qt::NoFocus);
     if (d.flags & flag::Disabled)
         widget->setEnabled(false);
     if (d.flags & flag::Hidden)
