@@ -1,6 +1,7 @@
 #include "launcher/LaunchLink.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <iterator>
 
@@ -47,17 +48,6 @@ std::string shown(std::string_view bytes)
     return text.toStdString();
 }
 
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // "%hh" sequences to bytes and "+" to a blank, as a form's query is written.
 std::optional<std::string> percentDecoded(std::string_view text, std::string& error)
 {
@@ -69,13 +59,16 @@ std::optional<std::string> percentDecoded(std::string_view text, std::string& er
         } else if (text[i] != '%') {
             out += text[i];
         } else {
-            const int high = i + 1 < text.size() ? hexValue(text[i + 1]) : -1;
-            const int low = i + 2 < text.size() ? hexValue(text[i + 2]) : -1;
-            if (high < 0 || low < 0) {
+            const std::string_view digits = text.substr(i + 1, 2);
+            unsigned byte = 0;
+            const auto [end, failure] =
+                std::from_chars(digits.data(), digits.data() + digits.size(), byte, 16);
+            if (digits.size() != 2 || failure != std::errc() ||
+                end != digits.data() + digits.size()) {
                 error = "séquence « " + shown(text.substr(i, 3)) + " » invalide dans le lien";
                 return std::nullopt;
             }
-            out += char(high * 16 + low);
+            out += char(byte);
             i += 2;
         }
     }

@@ -125,6 +125,8 @@ TEST(LaunchLink, RefusesValuesTheClientCannotTake)
               "Windows-1252 ne peut pas représenter"},
         {"kelvaro:ouvrir?UserSite=%G1", "séquence « %G1 » invalide dans le lien"},
         {"kelvaro:ouvrir?UserSite=A%4", "séquence « %4 » invalide dans le lien"},
+        {"kelvaro:ouvrir?UserSite=%1G", "séquence « %1G » invalide dans le lien"},
+        {"kelvaro:ouvrir?UserSite=%-1", "séquence « %-1 » invalide dans le lien"},
         {"kelvaro:ouvrir?=5", "le lien contient un paramètre sans nom"},
         {"kelvaro:ouvrir?id%0ATVO=5",
          "le paramètre « id?TVO » ne peut pas être modifié par un lien"},

@@ -38,7 +38,7 @@ protected:
     }
 
     // Runs the launcher while this process answers on the client's channel.
-    int launch(const QString& link)
+    int launch(const QStringList& arguments)
     {
         QProcess launcher;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -46,7 +46,7 @@ protected:
         environment.remove("DISPLAY");
         environment.remove("WAYLAND_DISPLAY");
         launcher.setProcessEnvironment(environment);
-        launcher.start(KELVARO_LAUNCHER, {link});
+        launcher.start(KELVARO_LAUNCHER, arguments);
         EXPECT_TRUE(launcher.waitForStarted(5000));
         for (int waited = 0; waited < 10000 && launcher.state() != QProcess::NotRunning;
              waited += 10) {
@@ -66,8 +66,8 @@ protected:
 
 TEST_F(LinkProcess, AnAcceptedLinkWritesItsParametersAndReloadsTheClient)
 {
-    ASSERT_EQ(launch("kelvaro:ouvrir?idTVO=4711&UserConcession=Garage+%C3%89vreux%20%E2%82%AC"
-                     "&idClient=&idTVO=4712&BaseHRef=http%3A%2F%2F127.0.0.1%3A8080%2Fkelvaro%2F"),
+    ASSERT_EQ(launch({"kelvaro:ouvrir?idTVO=4711&UserConcession=Garage+%C3%89vreux%20%E2%82%AC"
+                      "&idClient=&idTVO=4712&BaseHRef=http%3A%2F%2F127.0.0.1%3A8080%2Fkelvaro%2F"}),
               0)
         << errors_.toStdString();
     const std::string settings = SettingsFileName();
@@ -93,12 +93,20 @@ TEST_F(LinkProcess, NothingOfARefusedLinkIsWritten)
     };
     const std::string before = readFile(SettingsFileName());
     for (const auto& c : cases) {
-        EXPECT_EQ(launch(c.link), 3) << c.link;
+        EXPECT_EQ(launch({c.link}), 3) << c.link;
         EXPECT_TRUE(errors_.contains("lien refusé")) << errors_.toStdString();
         EXPECT_TRUE(errors_.contains(QString::fromUtf8(c.reason))) << errors_.toStdString();
         EXPECT_EQ(readFile(SettingsFileName()), before) << c.link;
     }
     EXPECT_TRUE(messages_.isEmpty());
+}
+
+TEST_F(LinkProcess, WithoutArgumentsTheRunningClientComesToTheFront)
+{
+    const std::string before = readFile(SettingsFileName());
+    EXPECT_EQ(launch({}), 0) << errors_.toStdString();
+    EXPECT_EQ(messages_, QStringList{"raise"});
+    EXPECT_EQ(readFile(SettingsFileName()), before);
 }
 
 } // namespace
