@@ -1,9 +1,9 @@
-# The two commands of the project: `make demo` and `make test`.
+# The two commands of the project: `make demo` and `make test`; `make package` builds the Debian package.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build test demo bench screenshots format clean
+.PHONY: all deps configure build test demo bench package screenshots format clean
 
 all: build
 
@@ -26,6 +26,10 @@ demo: build
 
 bench: build
 	scripts/run-benchmarks $(BUILD_DIR)
+
+# The Debian package kelvaro_<version>_amd64.deb, into the build folder.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 screenshots: build
 	tests/screenshots/take-screenshots $(BUILD_DIR)

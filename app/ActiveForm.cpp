@@ -41,8 +41,8 @@ void TAxKelvaro::ActiveFormCreate()
     SetTagRegistry("FirstApplicationHandle", QString::number(QCoreApplication::applicationPid()));
     SetTagRegistry("FirstFormHandle", QString::number(qulonglong(winId())));
     SetTagRegistry("Application", QCoreApplication::applicationFilePath());
-    SetTagRegistry("Version", QString::fromStdString(GetFileVersion(
-                                  QCoreApplication::applicationFilePath().toStdString())));
+    // The running program's version is the one compiled into it: its file is never read.
+    SetTagRegistry("Version", QString::fromLatin1(compiledFileVersion()));
     OnStart();
 }
 

@@ -16,9 +16,7 @@ void TAxKelvaro::ShowSplash()
         QApplication::setOverrideCursor(Qt::WaitCursor);
     PanelSplash->raise();
     LbSplash->setText("Kelvaro - Version " +
-                      QString::fromStdString(
-                          GetFileVersion(QCoreApplication::applicationFilePath().toStdString()))
-                          .replace('.', ','));
+                      QString::fromLatin1(compiledFileVersion()).replace('.', ','));
     LbSplash->adjustSize();
     const bool bresman = UserConcession == "BRESMAN";
     ImageSplash->setVisible(bresman);

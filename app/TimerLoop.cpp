@@ -2,6 +2,7 @@
 #include "ui/TAxKelvaro.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMetaObject>
@@ -36,8 +37,12 @@ void TAxKelvaro::firstLoad()
 {
     WriteTrace("on TimerOK : ");
     const QString component = QCoreApplication::applicationDirPath() + "/" + OCXName;
-    InstalledVersion =
-        QString::fromStdString(GetFileVersion(component.toStdString())).replace('.', ',');
+    // The component may be the running program itself, whose version is compiled in.
+    const bool itself = QFileInfo(component).canonicalFilePath() ==
+                        QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath();
+    InstalledVersion = (itself ? QString::fromLatin1(compiledFileVersion())
+                               : QString::fromStdString(GetFileVersion(component.toStdString())))
+                           .replace('.', ',');
     QString version = "TAxKelvaro-" + InstalledVersion + "-";
     configureProxy();
     if (!ProxyAddress.isEmpty())

@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <iterator>
 
-const char* const kDeploymentKeys[9] = {"FtpHost",      "FtpPort",     "FtpUser",
-                                        "FtpPassword",  "FtpRelay",    "SmsGateway",
-                                        "SmsRecipient", "DebugUserId", "DebugUserName"};
+#include "launcher/LaunchLink.h"
+#include "launcher/ServerAddress.h"
+
+const char* const kDeploymentKeys[10] = {
+    "FtpHost",    "FtpPort",      "FtpUser",     "FtpPassword",   "FtpRelay",
+    "SmsGateway", "SmsRecipient", "DebugUserId", "DebugUserName", "AllowedServers"};
 
 namespace {
 
@@ -33,6 +36,7 @@ std::optional<LaunchOptions> parseLaunchOptions(const std::vector<std::string>& 
                                                 std::string& error)
 {
     LaunchOptions options;
+    options.open = arguments.empty();
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         auto nextValue = [&](const char* option) -> std::optional<std::string> {
@@ -58,7 +62,13 @@ std::optional<LaunchOptions> parseLaunchOptions(const std::vector<std::string>& 
             if (isDeploy && !isDeploymentKey(setting->first)) {
                 error = "clé de déploiement inconnue « " + setting->first +
                         " » (FtpHost, FtpPort, FtpUser, FtpPassword, FtpRelay, SmsGateway, "
-                        "SmsRecipient, DebugUserId ou DebugUserName)";
+                        "SmsRecipient, DebugUserId, DebugUserName ou AllowedServers)";
+                return std::nullopt;
+            }
+            std::string wrongServer;
+            if (isDeploy && setting->first == "AllowedServers" &&
+                !parseServerList(setting->second, wrongServer)) {
+                error = "AllowedServers : " + wrongServer;
                 return std::nullopt;
             }
             (isSet ? options.settings : options.deployment).push_back(*setting);
@@ -71,10 +81,19 @@ std::optional<LaunchOptions> parseLaunchOptions(const std::vector<std::string>& 
             options.program = *value;
         } else if (argument == "--help" || argument == "-h") {
             options.help = true;
+        } else if (isLaunchLink(argument) && options.link.empty()) {
+            options.link = argument;
         } else {
             error = "option inconnue « " + argument + " »";
             return std::nullopt;
         }
     }
+    // A link sets only what a web page may set: it comes alone, with at most the client to start.
+    if (!options.link.empty() && (!options.settings.empty() || !options.deployment.empty())) {
+        error = "un lien kelvaro: ne se combine ni avec --set ni avec --deploy";
+        return std::nullopt;
+    }
+    if (!options.link.empty())
+        options.reload = true;
     return options;
 }

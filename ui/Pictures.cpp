@@ -1,5 +1,6 @@
 #include "ui/Pictures.h"
 
+#include <QHash>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -133,29 +134,43 @@ QPixmap noPhoto()
     return pixmap;
 }
 
+void paintWindowIcon(QPainter& p, const QString& letter)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient back(0, 0, 0, 64);
+    back.setColorAt(0, QColor(40, 110, 200));
+    back.setColorAt(1, QColor(15, 55, 130));
+    p.setPen(Qt::NoPen);
+    p.setBrush(back);
+    p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
+    drawCar(p, QRectF(8, 30, 48, 26), Qt::white);
+    // The letter as an outline: the same shape at every size and in a scalable picture.
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(26);
+    f.setBold(true);
+    QPainterPath glyph;
+    glyph.addText(0, 0, f, letter);
+    const QRectF bounds = glyph.boundingRect();
+    p.setBrush(QColor(255, 210, 60));
+    p.drawPath(glyph.translated(QPointF(32, 17) - bounds.center()));
+}
+
 QIcon windowIcon(const QString& letter)
 {
+    // Drawn once per letter: every record shown sets the icon again.
+    static QHash<QString, QIcon> drawn;
+    if (const auto known = drawn.constFind(letter); known != drawn.constEnd())
+        return *known;
     QIcon icon;
     for (int size : {16, 32, 48, 64}) {
         QPixmap pixmap = transparentPixmap(size, size);
         QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
         p.scale(size / 64.0, size / 64.0);
-        QLinearGradient back(0, 0, 0, 64);
-        back.setColorAt(0, QColor(40, 110, 200));
-        back.setColorAt(1, QColor(15, 55, 130));
-        p.setPen(Qt::NoPen);
-        p.setBrush(back);
-        p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
-        drawCar(p, QRectF(8, 30, 48, 26), Qt::white);
-        QFont f(QStringLiteral("DejaVu Sans"));
-        f.setPixelSize(26);
-        f.setBold(true);
-        p.setFont(f);
-        p.setPen(QColor(255, 210, 60));
-        p.drawText(QRect(0, 2, 64, 32), Qt::AlignCenter, letter);
+        paintWindowIcon(p, letter);
+        p.end();
         icon.addPixmap(pixmap);
     }
+    drawn.insert(letter, icon);
     return icon;
 }
 

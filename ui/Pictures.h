@@ -3,6 +3,8 @@
 #include <QIcon>
 #include <QPixmap>
 
+class QPainter;
+
 // The pictures of the window, drawn by the program: the six pictures of the grids' image list,
 // the button glyphs, the placeholder photo, the window icon and the dealership's splash picture.
 namespace pictures {
@@ -41,6 +43,8 @@ QPixmap glyph(Glyph which, int size = 32);
 // Shown where a vehicle has no photo.
 QPixmap noPhoto();
 QIcon windowIcon(const QString& letter = QStringLiteral("K"));
+// The window icon drawn in a 64 x 64 box of the painter (scale the painter for other sizes).
+void paintWindowIcon(QPainter& p, const QString& letter = QStringLiteral("K"));
 // The splash picture of the dealership "BRESMAN", on a transparent background.
 QPixmap splashPicture();
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMessageBox>
@@ -113,6 +114,24 @@ TEST(StartUp, SplashShowsThePictureOnlyForBresman)
     EXPECT_TRUE(harness.window().ImageSplash->isHidden());
     EXPECT_FALSE(harness.window().LbConcession->isHidden());
     EXPECT_EQ(harness.window().LbConcession->text(), "Garage du Lac");
+}
+
+TEST(StartUp, SplashSettingsAndComponentShowTheCompiledVersion)
+{
+    // The component named is this program itself: its version is the compiled one.
+    const QString version = QString::fromLatin1(compiledFileVersion()).replace('.', ',');
+    WindowHarness harness(WindowHarness::Options{
+        {"OCXName", QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString()},
+        {"OCXVersion", version.toStdString()}});
+    TAxKelvaro& w = harness.window();
+    EXPECT_EQ(w.LbSplash->text(), "Kelvaro - Version " + version);
+    EXPECT_EQ(iniRead(harness.settingsPath(), "Options", "Version"),
+              std::string(compiledFileVersion()));
+    WindowHarness::processEventsFor(600);
+    ASSERT_GT(w.StartDone, 0);
+    EXPECT_EQ(w.InstalledVersion, version);
+    EXPECT_EQ(w.LbVersion->text(), "TAxKelvaro-" + version + "-");
+    EXPECT_FALSE(w.LbVersion->styleSheet().contains("ff0000"));
 }
 
 TEST(TimerLoop, FourTicksMakeOneIdleSecondAndCountDownsFireOnce)

@@ -2,7 +2,6 @@
 
 #include <regex>
 
-#include "app/FileVersion.h"
 #include "app/Trace.h"
 #include "tests/support/TempFolder.h"
 
@@ -32,21 +31,4 @@ TEST(Trace, FirstMessageCreatesTheLogAndIsDropped)
     const std::regex lines(R"(\d\d/\d\d/\d{4} \d\d:\d\d:\d\d - second\n)"
                            R"(\d\d/\d\d/\d{4} \d\d:\d\d:\d\d - third\n)");
     EXPECT_TRUE(std::regex_match(text, lines)) << text;
-}
-
-TEST(FileVersion, ReadsTheMarkerOfAnExecutableAndNothingElsewhere)
-{
-    TempFolder folder;
-    EXPECT_EQ(GetFileVersion("/proc/self/exe"), compiledFileVersion());
-    EXPECT_EQ(GetFileVersion(folder.path()), "");
-    EXPECT_EQ(GetFileVersion(folder.file("absent")), "");
-    writeFile(folder.file("plain"), "no marker here");
-    EXPECT_EQ(GetFileVersion(folder.file("plain")), "");
-    // Assembled at run time so that this test program does not carry a second marker itself.
-    std::string other = "x@(#)Kelvaro";
-    other += "FileVersion 2.3.4.5";
-    other += '\0';
-    other += "y";
-    writeFile(folder.file("other"), other);
-    EXPECT_EQ(GetFileVersion(folder.file("other")), "2.3.4.5");
 }
