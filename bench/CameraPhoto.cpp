@@ -2,15 +2,9 @@
 
 #include <algorithm>
 
-namespace {
+#include "tests/photos/TestPictures.h"
 
-std::uint32_t nextRandom(std::uint32_t& state)
-{
-    state ^= state << 13;
-    state ^= state >> 17;
-    state ^= state << 5;
-    return state;
-}
+namespace {
 
 struct Colour {
     int r, g, b;

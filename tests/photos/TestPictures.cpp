@@ -1,18 +1,5 @@
 #include "TestPictures.h"
 
-namespace {
-
-// A small generator with a fixed definition (std distributions differ between libraries).
-std::uint32_t nextRandom(std::uint32_t& state)
-{
-    state ^= state << 13;
-    state ^= state >> 17;
-    state ^= state << 5;
-    return state;
-}
-
-} // namespace
-
 RgbBitmap testPicture(int width, int height, std::uint32_t seed)
 {
     std::uint32_t state = seed * 2654435761u + 1;

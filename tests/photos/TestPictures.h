@@ -4,6 +4,16 @@
 
 #include "photos/RgbBitmap.h"
 
+// A small generator with a fixed definition (std distributions differ between libraries), so
+// that pictures made from a seed are the same on every machine.
+inline std::uint32_t nextRandom(std::uint32_t& state)
+{
+    state ^= state << 13;
+    state ^= state >> 17;
+    state ^= state << 5;
+    return state;
+}
+
 // Pictures for the photo tests, the same for a given seed on every machine: smooth gradients
 // crossed by hard edges (which make Lanczos overshoot), with noise and saturated pixels.
 RgbBitmap testPicture(int width, int height, std::uint32_t seed);
