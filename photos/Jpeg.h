@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include <QString>
+
+#include "photos/RgbBitmap.h"
+
+// JPEG files of the photos, through libjpeg-turbo: decoded to 24-bit pixels (grey pictures become
+// grey RGB), encoded baseline with 4:2:0 chroma as the codec's defaults do.
+
+inline constexpr int PhotoJpegQuality = 90;
+
+struct DecodedJpeg {
+    RgbBitmap picture;
+    QString error; // French, empty when the picture was decoded
+    bool ok() const { return error.isEmpty(); }
+};
+
+struct EncodedJpeg {
+    std::string bytes;
+    QString error;
+    bool ok() const { return error.isEmpty(); }
+};
+
+// The bytes of a JPEG file. A damaged end (a warning of the codec) still gives the picture, as
+// far as it could be read; what cannot be decoded at all is an error.
+DecodedJpeg decodeJpeg(std::string_view bytes);
+DecodedJpeg readJpegFile(const QString& path);
+
+EncodedJpeg encodeJpeg(const RgbBitmap& picture, int quality = PhotoJpegQuality);
+// Writes the file whole or not at all; returns the error, empty on success.
+QString writeJpegFile(const RgbBitmap& picture, const QString& path,
+                      int quality = PhotoJpegQuality);
