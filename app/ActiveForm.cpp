@@ -117,10 +117,13 @@ void TAxKelvaro::SetStartParameter(const QString& name, const QString& value)
 
 void TAxKelvaro::OnMsgActualize()
 {
-    if (!commitFocusedControl()) {
-        WriteTrace("Message 1024 : rechargement refusé par le champ en cours de saisie");
+    if (!settlePendingChanges()) {
+        // The record on screen stays; the new start parameters wait for the next refresh.
+        ReloadWaiting = true;
+        WriteTrace("Message 1024 : rechargement différé, la fiche affichée reste");
         return;
     }
+    ReloadWaiting = false;
     OnStart();
     IdHTTP1->closeConnection();
     UpdateParams();

@@ -5,6 +5,7 @@
 #include "app/SingleInstance.h"
 #include "ui/Fonts.h"
 #include "ui/TAxKelvaro.h"
+#include "ui/Translations.h"
 
 int main(int argc, char* argv[])
 {
@@ -16,6 +17,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName("Saisie des Fiches Kelvaro & Ostrel");
     QApplication::setApplicationVersion(compiledFileVersion());
     installFontSubstitutes();
+    installFrenchTranslations();
 
     SingleInstance channel;
     // Two clients started together: the one that could not open the channel gives way.

@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QStringListModel>
 
 #include "editing/BoundFields.h"
@@ -13,11 +12,6 @@
 #include "ui/ControlFace.h"
 
 namespace {
-bool ctrlHeld()
-{
-    return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier);
-}
-
 // The frame that blinks around the combo whose list is maintained.
 void frameCombo(QFrame& frame, ControlFace& combo)
 {

@@ -5,7 +5,10 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QLabel>
+#include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QTabWidget>
 
 #include "ui/controls/PictureButton.h"
@@ -88,5 +91,43 @@ void TAxKelvaro::focusFieldAfterSave(QWidget* before)
             w->setFocus(Qt::TabFocusReason);
             return;
         }
+    }
+}
+
+void TAxKelvaro::abandonChanges()
+{
+    WriteTrace("Modifications abandonnées : " + LbDebugInfo2->text());
+    for (TsPage& page : TabDesc)
+        page.Statement.clear();
+    for (std::vector<TsLine>* lines : {&FrevoRows, &ActionRows}) {
+        for (TsLine& line : *lines)
+            line.Statement.clear();
+    }
+    JvXPBtnSave->setEnabled(false);
+    JvXPBtnNewVO->setEnabled(true);
+}
+
+bool TAxKelvaro::settlePendingChanges()
+{
+    if (!commitFocusedControl())
+        return false;
+    if (!anythingPending())
+        return true;
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Saisie des Fiches"),
+                    QStringLiteral("Des modifications n'ont pas été enregistrées."),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.button(QMessageBox::Save)->setText(QStringLiteral("Enregistrer"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("Abandonner"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annuler"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return saveBeforeLeaving();
+    case QMessageBox::Discard:
+        abandonChanges();
+        return true;
+    default:
+        return false;
     }
 }

@@ -99,8 +99,7 @@ void TAxKelvaro::JvXPBtnSearchClick()
     Panel1->move(Panel1->x(), qRound(2.0 * JvXPBtnSearch->height() / 3) + JvXPBtnSearch->y());
     Panel1->raise();
     Panel1->setVisible(Panel1->isHidden());
-    const bool ctrl = QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier);
-    if (ctrl && !Panel1->isHidden()) {
+    if (ctrlHeld() && !Panel1->isHidden()) {
         if (!UseWhereClause)
             SearchCountdown = 2;
         ncbSearch->setText(QString());

@@ -27,8 +27,15 @@ std::string TAxKelvaro::replyPath(const char* fileName) const
 void TAxKelvaro::setWarningText(const QString& text)
 {
     LbDebugInfo0->setText(text);
-    LbDebugInfo0->adjustSize();
     PanelWarning->setVisible(!text.isEmpty());
+}
+
+void TAxKelvaro::PanelWarningClick()
+{
+    // The panel lies over the header, the command buttons and the tabs: a click uncovers them.
+    // The warning line keeps its text for whoever reads it, until the next request.
+    WriteTrace("Message masqué par l'utilisateur : " + LbDebugInfo0->text());
+    PanelWarning->hide();
 }
 
 void TAxKelvaro::waitForRequest(const std::function<void()>& work)
@@ -103,11 +110,18 @@ void TAxKelvaro::HttpPost(const std::string& url, const std::string& fileName,
 
 void TAxKelvaro::CachedGet(const std::string& url, const std::string& fileName)
 {
-    const bool control = QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier);
+    const bool fresh = ForceDocuments || ctrlHeld();
     const auto age = fileAgeSeconds(fileName);
-    if (!control && age && *age < kCacheSeconds)
+    if (!fresh && age && *age < kCacheSeconds)
         return;
     HttpExecute(url, fileName);
+}
+
+bool TAxKelvaro::ctrlHeld() const
+{
+    // A shortcut runs its button's plain command, never the Ctrl variant.
+    return !ShortcutRunning &&
+           QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier);
 }
 
 void TAxKelvaro::IdHTTP1Status(const QString& statusText)

@@ -11,6 +11,7 @@
 #include "ui/controls/MemoEdit.h"
 #include "ui/controls/NumberEdit.h"
 #include "ui/controls/PageControl.h"
+#include "ui/controls/Panel.h"
 #include "ui/controls/PictureButton.h"
 #include "ui/controls/TextEdit.h"
 #include "ui/controls/TextLabel.h"
@@ -52,12 +53,11 @@ void TAxKelvaro::bindDesignedHandlers()
     JvXPBtnSearch->onClick = clicked(&TAxKelvaro::JvXPBtnSearchClick);
     JvXPBtnNewVO->onClick = clicked(&TAxKelvaro::JvXPBtnNewVOClick);
     JvXPBtnSave->onClick = clicked(&TAxKelvaro::JvXPBtnSaveClick);
-    // The refresh is also the program's own way to reload: only the button's click passes the
-    // commit gate.
-    JvXPBtnActualize->onClick = [this](ControlFace&) {
-        if (commitFocusedControl())
-            JvXPBtnActualizeClick();
-    };
+    // The refresh is also the program's own way to reload: only the button's click settles
+    // pending changes first.
+    JvXPBtnActualize->onClick = [this](ControlFace&) { refreshClicked(false); };
+    static_cast<ControlFace*>(static_cast<Panel*>(PanelWarning))->onClick =
+        clicked(&TAxKelvaro::PanelWarningClick);
     JvXPPrev->onClick = clicked(&TAxKelvaro::JvXPPrevClick);
     JvXPNext->onClick = clicked(&TAxKelvaro::JvXPNextClick);
 

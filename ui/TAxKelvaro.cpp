@@ -13,6 +13,8 @@
 #include "ui/controls/PageControl.h"
 #include "ui/controls/Panel.h"
 #include "ui/controls/PictureBox.h"
+#include "ui/controls/TextEdit.h"
+#include "ui/controls/TextLabel.h"
 #include "ui/grid/DataGrid.h"
 #include "ui/layout/ControlSpec.h"
 #include "ui/layout/GridColumns.h"
@@ -34,6 +36,7 @@ TAxKelvaro::TAxKelvaro(QWidget* parent)
     setObjectName("AxKelvaro");
     buildLayout();
     bindDesignedHandlers();
+    bindShortcuts();
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(250);
@@ -111,8 +114,24 @@ void TAxKelvaro::buildLayout()
 
     static_cast<PictureBox*>(ImageSplash)->setPicture(pictures::splashPicture());
     ImageNoPhoto->setPicture(pictures::noPhoto());
+    prepareStatusLabels();
     setUpFrevoGrid(*ngFrevo, ImageList);
     setUpActionGrid(*ngAction, ImageList);
     setUpVehicleGrid(*ngVehicles, ImageList);
     setUpSearchGrid(*ngSearch, ImageList);
+}
+
+void TAxKelvaro::prepareStatusLabels()
+{
+    // The status labels of the bottom strip carry state other parts read; they show it without
+    // ever lying over a control that can be used: no click, a long text cut with an ellipsis.
+    for (QLabel* label : {LbInfoTimer, LbHttpRoot, LbBaseHRef, LbVersion, LbIdTVO, LbIDCustomer,
+                          LbDebugInfo0, LbDebugInfo1, LbDebugInfo2, LbDebugInfo3}) {
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        static_cast<TextLabel*>(label)->setElided(true);
+    }
+    for (TextEdit* box :
+         {xcInfoTitre, xcInfoNVO, xcIdentity, xcInfoField1, xcInfoField2, xcInfoField3})
+        box->setElided(true);
+    PanelWarning->setToolTip(QStringLiteral("Cliquer pour masquer le message"));
 }

@@ -54,6 +54,11 @@ public:
     void hideSplash();
     void GestionHints(const QString& hint);
     void WriteTrace(const QString& message);
+    // Ctrl held for a command's Ctrl variant; never while a keyboard shortcut runs it.
+    bool ctrlHeld() const;
+    bool ShortcutRunning = false;
+    // The lists and structure documents are fetched whatever their age.
+    bool ForceDocuments = false;
     // Runs work outside the timer handler and outside any request, in the order queued.
     void queueWork(std::function<void()> work);
 
@@ -68,8 +73,10 @@ public:
     void IdHTTP1ProxyAuthorization();
     void IdHTTP1SelectAuthorization();
     void IdHTTP1SelectProxyAuthorization();
-    // Sets the warning label; the warning panel is shown exactly while it holds text.
+    // Sets the warning label; the warning panel is shown when it holds text.
     void setWarningText(const QString& text);
+    // A click on the warning panel hides it until the next warning.
+    void PanelWarningClick();
     // Path of a reply file in TempFolder.
     std::string replyPath(const char* fileName) const;
     bool requestRunning() const { return RequestDepth > 0; }
@@ -102,6 +109,10 @@ public:
     void TabsChanging(bool& allowChange);
     void TabsChange();
     void JvXPBtnActualizeClick();
+    // The refresh asked by the user (button, F5; with the documents, Ctrl+F5): pending changes
+    // are settled first; a reload the launcher asked for meanwhile comes first.
+    void refreshClicked(bool documents);
+    bool ReloadWaiting = false;
     // Requests the documents of the record named by LbIdTVO and LbIDCustomer; false when one did
     // not arrive. From the refresh button the connection is renewed; from a load the new-record
     // flag follows the identifiers.
@@ -128,6 +139,11 @@ public:
     bool anythingPending() const;
     // Saves silently before a command leaves the record; true when nothing is left pending.
     bool saveBeforeLeaving();
+    // Before the record on screen is replaced or the window closed: the field being edited is
+    // committed, then pending changes are saved, abandoned or kept, as the user answers. True
+    // when the command may go on.
+    bool settlePendingChanges();
+    void abandonChanges();
     // After a save the focus goes back where the user was, else to the first field of the page.
     void focusFieldAfterSave(QWidget* before);
     // A date text that is neither empty nor a date is refused when its field is left: the loaded
@@ -483,6 +499,9 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    // Closing settles pending changes first, as replacing the record does.
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // ---- Record view internals (view/) ----
@@ -517,8 +536,13 @@ private:
     bool isDebugUser() const;
 
     void buildLayout();
+    void prepareStatusLabels();
     // Connects the handlers of the design to their controls' event slots.
     void bindDesignedHandlers();
+    // Ctrl+S, F5, Ctrl+F5, Ctrl+F and Escape run the commands of their buttons.
+    void bindShortcuts();
+    // Runs a command from the keyboard: as its button, when the button can be clicked.
+    void runShortcut(QWidget* button, const std::function<void()>& command);
     void firstLoad();
     void flushWork();
     void configureProxy();

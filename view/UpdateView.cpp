@@ -112,17 +112,40 @@ void TAxKelvaro::showRecordCommands()
     PanelCompta->setVisible(ComptaRight);
     JvXPBtnSMS->setVisible(isDebugUser());
     if (FlagSuperAdmin) {
-        setFixedHeight(JvXPNext->top() + JvXPNext->height() + 75);
+        const int buttonsBottom = JvXPNext->top() + JvXPNext->height();
+        setFixedHeight(buttonsBottom + 75);
         for (QWidget* label : std::initializer_list<QWidget*>{
                  LbDebugInfo0, LbDebugInfo1, LbDebugInfo2, LbDebugInfo3, LbHttpRoot, LbBaseHRef})
             label->show();
+        // Their designed places lie over the navigation buttons: below the other labels.
+        LbHttpRoot->move(LbHttpRoot->x(), LbIdTVO->y() + 16);
+        LbBaseHRef->move(LbBaseHRef->x(), LbIdTVO->y() + 32);
     } else {
-        LbDebugInfo0->move(LbDebugInfo0->x(), JvXPNext->top());
+        // On the navigation buttons' row, ending before them.
+        LbDebugInfo0->setGeometry(LbDebugInfo0->x(), JvXPNext->top(),
+                                  JvXPPrev->left() - 4 - LbDebugInfo0->x(), LbDebugInfo0->height());
     }
     LbInfoOptions->setVisible(RecordKind == "_TVD" || RecordKind == "_TVN");
     if (RecordKind == "_TCL") {
         aSite->setEnabled(aSite->text().isEmpty() || FlagSuperAdmin);
         aidCom->setEnabled(aidCom->text().isEmpty() || FlagSuperAdmin);
+    }
+}
+
+void TAxKelvaro::refreshClicked(bool documents)
+{
+    if (!settlePendingChanges())
+        return;
+    if (ReloadWaiting) {
+        // The launcher asked for another record while changes were pending.
+        OnMsgActualize();
+    } else if (documents) {
+        ForceDocuments = true;
+        UpdateParams();
+        ForceDocuments = false;
+        UpdateView(true);
+    } else {
+        JvXPBtnActualizeClick();
     }
 }
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/Fonts.h"
+#include "ui/Translations.h"
 
 int main(int argc, char** argv)
 {
@@ -22,5 +23,6 @@ int main(int argc, char** argv)
     testing::InitGoogleTest(&argc, argv);
     QApplication application(argc, argv);
     installFontSubstitutes();
+    installFrenchTranslations();
     return RUN_ALL_TESTS();
 }

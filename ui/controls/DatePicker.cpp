@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "ui/Pictures.h"
+#include "ui/Translations.h"
 
 namespace {
 constexpr const char* kMask = "99/99/9999;_";
@@ -85,6 +86,7 @@ void DatePicker::showCalendar()
     popup->setFrameShape(QFrame::Box);
     auto* calendar = new QCalendarWidget(popup);
     calendar->setObjectName("Calendar");
+    calendar->setLocale(frenchLocale());
     calendar->setGridVisible(true);
     calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     const QDate shown = QDate::fromString(text(), QStringLiteral("dd/MM/yyyy"));

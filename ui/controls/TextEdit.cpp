@@ -1,5 +1,9 @@
 #include "ui/controls/TextEdit.h"
 
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
 #include "ui/controls/LengthLimit.h"
 
 TextEdit::TextEdit(QWidget* parent)
@@ -19,8 +23,55 @@ void TextEdit::setText(const QString& text)
         MuteChanges mute(*this);
         QLineEdit::setText(text);
     }
+    updateElisionHint();
     if (this->text() != before)
         fireChange();
+}
+
+void TextEdit::setElided(bool elided)
+{
+    elided_ = elided;
+    updateElisionHint();
+    update();
+}
+
+bool TextEdit::textFits() const
+{
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect area = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+    // The edit keeps a margin of two pixels on each side of its text.
+    return fontMetrics().horizontalAdvance(QLineEdit::text()) <= area.width() - 4;
+}
+
+void TextEdit::updateElisionHint()
+{
+    if (elided_)
+        setToolTip(textFits() ? QString() : QLineEdit::text());
+}
+
+void TextEdit::paintEvent(QPaintEvent* event)
+{
+    if (!elided_ || hasFocus() || textFits()) {
+        Control<QLineEdit>::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
+    const QRect area =
+        style()->subElementRect(QStyle::SE_LineEditContents, &option, this).adjusted(2, 0, -2, 0);
+    const QString shown = fontMetrics().elidedText(QLineEdit::text(), Qt::ElideRight, area.width());
+    const QPalette::ColorGroup group = isEnabled() ? QPalette::Active : QPalette::Disabled;
+    painter.setPen(palette().color(group, QPalette::Text));
+    painter.drawText(area, int(QStyle::visualAlignment(layoutDirection(), alignment())), shown);
+}
+
+void TextEdit::resizeEvent(QResizeEvent* event)
+{
+    Control<QLineEdit>::resizeEvent(event);
+    updateElisionHint();
 }
 
 int TextEdit::maxLength() const

@@ -21,14 +21,23 @@ public:
     void selectAll() override { QLineEdit::selectAll(); }
     // Whether the whole text is selected when the user tabs into the edit (on by default).
     void setSelectAllOnEnter(bool select) override { selectAllOnEnter_ = select; }
+    // A text longer than the box is drawn from its start, cut with an ellipsis, and shown whole
+    // in the hint while it does not fit; the text itself is unchanged.
+    void setElided(bool elided);
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool takesKey(const QKeyEvent& event) const override;
     // What the user may type; number edits narrow it with a pattern.
     LengthLimit* lengthLimit() const { return limit_; }
 
 private:
+    bool textFits() const;
+    void updateElisionHint();
+
     LengthLimit* limit_;
     bool selectAllOnEnter_ = true;
+    bool elided_ = false;
 };
