@@ -85,21 +85,18 @@ std::optional<ServerOptions> parseServerOptions(const std::vector<std::string>& 
                 return std::nullopt;
             }
             options.port = int(*port);
-        } else if (argument == "--statement-ms") {
+        } else if (argument == "--statement-ms" || argument == "--request-ms") {
             const auto ms = takeNumber(1, 3600 * 1000);
             if (!ms)
                 return std::nullopt;
-            options.limits.statementTime = std::chrono::milliseconds(*ms);
+            (argument == "--statement-ms" ? options.limits.statementTime
+                                          : options.limits.requestTime) =
+                std::chrono::milliseconds(*ms);
         } else if (argument == "--reply-bytes") {
             const auto bytes = takeNumber(1, 1LL << 32);
             if (!bytes)
                 return std::nullopt;
             options.limits.replyBytes = size_t(*bytes);
-        } else if (argument == "--request-ms") {
-            const auto ms = takeNumber(1, 3600 * 1000);
-            if (!ms)
-                return std::nullopt;
-            options.limits.requestTime = std::chrono::milliseconds(*ms);
         } else if (argument == "--connections") {
             const auto count = takeNumber(1, 1024);
             if (!count)
