@@ -1,5 +1,7 @@
 #include "demo-server/DemoHttpServer.h"
 
+#include <sys/socket.h>
+
 #include "demo-server/TolerantHttpServer.h"
 
 namespace {
@@ -53,6 +55,11 @@ DemoHttpServer::DemoHttpServer(ServerContext context)
     const size_t workers = size_t(context_.limits.connections);
     // The library's own pool, sized here; it owns the queue it is handed.
     http_->new_task_queue = [workers] { return new httplib::ThreadPool(workers); };
+    // Remembers the listening socket, whose queue bind() widens.
+    http_->set_socket_options([this](socket_t sock) {
+        httplib::default_socket_options(sock);
+        listeningSocket_ = sock;
+    });
     http_->set_keep_alive_max_count(1000);
     http_->set_payload_max_length(kRequestBytesLimit);
     http_->Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
@@ -89,9 +96,14 @@ DemoHttpServer::~DemoHttpServer() = default;
 
 int DemoHttpServer::bind(int port)
 {
-    if (port == 0)
-        return http_->bind_to_any_port("127.0.0.1");
-    return http_->bind_to_port("127.0.0.1", port) ? port : -1;
+    const int bound = port == 0 ? http_->bind_to_any_port("127.0.0.1")
+                                : (http_->bind_to_port("127.0.0.1", port) ? port : -1);
+    // The library listens with a queue of 5 connections: past it, a burst of clients (or a busy
+    // machine slow to accept them) would see their connections dropped and tried again a second
+    // later. Listening again only widens the queue.
+    if (bound > 0 && listeningSocket_ >= 0)
+        ::listen(listeningSocket_, SOMAXCONN);
+    return bound;
 }
 
 void DemoHttpServer::listen()

@@ -24,4 +24,5 @@ public:
 private:
     ServerContext context_;
     std::unique_ptr<TolerantHttpServer> http_;
+    int listeningSocket_ = -1;
 };

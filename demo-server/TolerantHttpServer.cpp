@@ -16,18 +16,18 @@ using Clock = std::chrono::steady_clock;
 // Longest single wait on a socket before looking at the server's stop again.
 constexpr std::chrono::milliseconds kStopCheck{100};
 
-// Waits until the socket is ready, the time is up or the server stops.
+// Waits until the socket is ready, the time is up or the server stops; once it stops, a socket
+// that is ready at once still is (the reply of an interrupted statement goes out).
 bool waitFor(int sock, short events, Clock::time_point until, const TolerantHttpServer& server)
 {
     for (;;) {
         const auto left = std::chrono::ceil<std::chrono::milliseconds>(until - Clock::now());
-        if (left.count() <= 0 || server.stopping())
-            return false;
+        const bool last = left.count() <= 0 || server.stopping();
         pollfd ready{sock, events, 0};
-        const int rc = poll(&ready, 1, int(std::min(left, kStopCheck).count()));
+        const int rc = poll(&ready, 1, last ? 0 : int(std::min(left, kStopCheck).count()));
         if (rc > 0)
             return true;
-        if (rc < 0 && errno != EINTR)
+        if (last || (rc < 0 && errno != EINTR))
             return false;
     }
 }
