@@ -3,7 +3,10 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build test demo bench package screenshots format clean
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+
+.PHONY: all deps configure build test demo bench package screenshots fuzz format clean
 
 all: build
 
@@ -35,8 +38,16 @@ screenshots: build
 	tests/screenshots/take-screenshots $(BUILD_DIR)
 	tests/screenshots/take-record-screenshots $(BUILD_DIR)
 
+# Fuzz targets of the document readers (clang, libFuzzer): FUZZ_SECONDS per target. Not a test.
+fuzz:
+	@scripts/install-deps --fuzz
+	cmake -S tests/fuzz -B $(FUZZ_DIR) -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
+		-DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	tests/fuzz/run-fuzzers $(FUZZ_DIR) $(FUZZ_SECONDS)
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(FUZZ_DIR)

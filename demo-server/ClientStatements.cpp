@@ -4,78 +4,25 @@
 #include <cctype>
 
 #include "demo-server/Dialect.h"
+#include "demo-server/ServerLimits.h"
 #include "demo-server/SqliteMessages.h"
+#include "demo-server/StatementGate.h"
 
 namespace {
 
-constexpr std::string_view kClientTables[] = {
-    "tVehicles",          "tClients",    "TVehiclesOstrel", "tVO - Frevo",  "tActions",
-    "tVO - Liens Images", "ListRubrics", "ListModels",      "ListVersions",
-};
-
-bool sameName(std::string_view a, std::string_view b)
+// Why a statement failed: what the gate refused, the clock, the server's stop, or the database.
+[[noreturn]] void refuse(const StatementGate& gate, const DataStore& store,
+                         const DataStore::StatementClock& clock, const SqliteError& error)
 {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
-// What the authorizer saw when it refused something.
-struct Gate {
-    StatementUse use;
-    std::string refusal;
-};
-
-int authorize(void* context, int action, const char* first, const char*, const char*, const char*)
-{
-    auto* gate = static_cast<Gate*>(context);
-    switch (action) {
-    case SQLITE_SELECT:
-    case SQLITE_FUNCTION:
-        return SQLITE_OK;
-    case SQLITE_READ:
-        if (first && isClientTable(first))
-            return SQLITE_OK;
-        break;
-    case SQLITE_INSERT:
-    case SQLITE_UPDATE:
-    case SQLITE_DELETE:
-        if (gate->use == StatementUse::Change && first && isClientTable(first))
-            return SQLITE_OK;
-        break;
-    default:
-        if (gate->refusal.empty())
-            gate->refusal = "Instruction refusée : cette opération n'est pas permise.";
-        return SQLITE_DENY;
-    }
-    if (gate->refusal.empty())
-        gate->refusal = "Instruction refusée : la table « " + std::string(first ? first : "") +
-                        " » n'est pas accessible.";
-    return SQLITE_DENY;
-}
-
-// The authorizer stays installed while the statement is prepared and run (a statement may be
-// prepared again during its steps).
-class AuthorizerScope {
-public:
-    AuthorizerScope(sqlite3* db, Gate& gate)
-        : db_(db)
-    {
-        sqlite3_set_authorizer(db_, authorize, &gate);
-    }
-    ~AuthorizerScope() { sqlite3_set_authorizer(db_, nullptr, nullptr); }
-    AuthorizerScope(const AuthorizerScope&) = delete;
-    AuthorizerScope& operator=(const AuthorizerScope&) = delete;
-
-private:
-    sqlite3* db_;
-};
-
-[[noreturn]] void refuse(const Gate& gate, const SqliteError& error)
-{
-    throw StatementRefused(gate.refusal.empty() ? frenchDatabaseMessage(error.what())
-                                                : gate.refusal);
+    if (!gate.refusal.empty())
+        throw StatementRefused(gate.refusal);
+    if (clock.overran())
+        throw StatementRefused("Instruction interrompue : elle a dépassé la durée permise de " +
+                               durationText(store.statementTimeLimit()) +
+                               ". Précisez la condition de la recherche.");
+    if (store.stopping())
+        throw StatementRefused("Instruction interrompue : le serveur s'arrête.");
+    throw StatementRefused(frenchDatabaseMessage(error.what()));
 }
 
 void checkNothingFollows(const Statement& statement)
@@ -89,19 +36,16 @@ void checkNothingFollows(const Statement& statement)
 
 } // namespace
 
-bool isClientTable(std::string_view name)
-{
-    return std::any_of(std::begin(kClientTables), std::end(kClientTables),
-                       [&](std::string_view table) { return sameName(table, name); });
-}
-
-QueryResult runClientQuery(DataStore& store, std::string_view sql, long long maxRows)
+QueryResult runClientQuery(DataStore& store, std::string_view sql, long long maxRows,
+                           size_t maxBytes)
 {
     const std::string text = translateStatement(sql, StatementUse::Read);
     auto session = store.session();
-    Gate gate{StatementUse::Read, {}};
-    AuthorizerScope scope(session.db(), gate);
+    StatementGate gate;
+    GateScope scope(session.db(), gate);
+    const DataStore::StatementClock clock(store, session);
     QueryResult result;
+    size_t bytes = 0;
     try {
         Statement statement(session.db(), text);
         checkNothingFollows(statement);
@@ -113,11 +57,19 @@ QueryResult runClientQuery(DataStore& store, std::string_view sql, long long max
                 break;
             }
             auto& row = result.rows.emplace_back();
-            for (int c = 0; c < statement.columnCount(); ++c)
+            for (int c = 0; c < statement.columnCount(); ++c) {
                 row.push_back(statement.text(c));
+                // The value and its element's tags, about what the reply will carry.
+                bytes += (row.back() ? row.back()->size() : 0) +
+                         2 * result.columns[size_t(c)].name.size() + 5;
+            }
+            if (bytes > maxBytes)
+                throw StatementRefused("Réponse refusée : le résultat dépasse la taille permise "
+                                       "de " +
+                                       sizeText(maxBytes) + ". Précisez la recherche.");
         }
     } catch (const SqliteError& error) {
-        refuse(gate, error);
+        refuse(gate, store, clock, error);
     }
     return result;
 }
@@ -141,8 +93,10 @@ ChangeResult runClientChange(DataStore& store, std::string_view sql)
     } catch (const SqliteError& error) {
         throw StatementRefused(frenchDatabaseMessage(error.what()));
     }
-    Gate gate{StatementUse::Change, {}};
-    AuthorizerScope scope(session.db(), gate);
+    StatementGate gate;
+    gate.change = true;
+    GateScope scope(session.db(), gate);
+    const DataStore::StatementClock clock(store, session);
     try {
         Statement statement(session.db(), renderStatement(parsed, result.keys));
         checkNothingFollows(statement);
@@ -150,7 +104,7 @@ ChangeResult runClientChange(DataStore& store, std::string_view sql)
         }
         result.rowsAffected = sqlite3_changes(session.db());
     } catch (const SqliteError& error) {
-        refuse(gate, error);
+        refuse(gate, store, clock, error);
     }
     return result;
 }

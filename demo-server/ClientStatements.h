@@ -9,8 +9,9 @@
 #include "demo-server/DataStore.h"
 
 // Execution of the statement text the client sends. Only the record and list tables may be read
-// or written (the users, rights, structure and other tables of the server stay out of reach); a
-// statement that is refused or fails throws StatementRefused with a French message.
+// or written (the users, rights, structure and other tables of the server stay out of reach, see
+// StatementGate), each statement within the store's time limit; a statement that is refused,
+// fails or runs too long throws StatementRefused with a French message.
 
 struct QueryColumn {
     std::string name;
@@ -28,11 +29,10 @@ struct ChangeResult {
     std::map<std::string, long long> keys; // ":NewID" / ":NewIDbis" and what replaced them
 };
 
-// The tables that the client's statements may use (names compared without regard to case).
-bool isClientTable(std::string_view name);
-
-// A single SELECT; at most maxRows rows (no limit when negative). The statement is UTF-8 text.
-QueryResult runClientQuery(DataStore& store, std::string_view sql, long long maxRows);
+// A single SELECT; at most maxRows rows (no limit when negative) and maxBytes bytes of values. The
+// statement is UTF-8 text.
+QueryResult runClientQuery(DataStore& store, std::string_view sql, long long maxRows,
+                           size_t maxBytes);
 
 // A single INSERT, UPDATE or DELETE; placeholders replaced by keys allocated here.
 ChangeResult runClientChange(DataStore& store, std::string_view sql);

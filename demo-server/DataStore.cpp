@@ -7,6 +7,15 @@
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// Virtual-machine steps between two looks at the clock: a few microseconds of work.
+constexpr int kProgressSteps = 1000;
+// No single text or blob may pass this size (a reply could not carry it anyway).
+constexpr int kValueBytesLimit = 32 * 1024 * 1024;
+
+} // namespace
+
 DataStore::DataStore(const std::string& fileName)
     : fileName_(fileName)
     , db_(openDatabase(fileName))
@@ -15,6 +24,39 @@ DataStore::DataStore(const std::string& fileName)
     // sqlite3 shell of a curious developer).
     execScript(db_.get(), "PRAGMA journal_mode = WAL; PRAGMA busy_timeout = 2000;");
     installFoldedText(db_.get());
+    sqlite3_limit(db_.get(), SQLITE_LIMIT_LENGTH, kValueBytesLimit);
+    sqlite3_progress_handler(db_.get(), kProgressSteps, &DataStore::onProgress, this);
+}
+
+void DataStore::stop()
+{
+    stopping_ = true;
+    sqlite3_interrupt(db_.get());
+}
+
+int DataStore::onProgress(void* context)
+{
+    auto* store = static_cast<DataStore*>(context);
+    if (store->stopping_)
+        return 1;
+    if (store->clockRunning_ && std::chrono::steady_clock::now() > store->deadline_) {
+        store->overran_ = true;
+        return 1;
+    }
+    return 0;
+}
+
+DataStore::StatementClock::StatementClock(DataStore& store, const Session&)
+    : store_(store)
+{
+    store_.overran_ = false;
+    store_.deadline_ = std::chrono::steady_clock::now() + store_.statementLimit_;
+    store_.clockRunning_ = true;
+}
+
+DataStore::StatementClock::~StatementClock()
+{
+    store_.clockRunning_ = false;
 }
 
 OpenedStore openDemoDatabase(const std::string& dataFolder)

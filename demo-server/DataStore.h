@@ -1,5 +1,7 @@
 #pragma once
 
+#include <atomic>
+#include <chrono>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -7,10 +9,18 @@
 #include "demo-server/Sqlite.h"
 
 // The server's database: one SQLite connection whose every use is serialised, so that several
-// clients at once never interleave inside one request.
+// clients at once never interleave inside one request. A client's statement runs against a clock:
+// past its time it is interrupted, so that no statement holds the database for long; stopping the
+// store interrupts whatever runs, at once.
 class DataStore {
 public:
     explicit DataStore(const std::string& fileName);
+
+    void setStatementTimeLimit(std::chrono::milliseconds limit) { statementLimit_ = limit; }
+    std::chrono::milliseconds statementTimeLimit() const { return statementLimit_; }
+    // Interrupts the statement that runs and every later one: the server is stopping.
+    void stop();
+    bool stopping() const { return stopping_; }
 
     // Holds the connection for the time of one piece of work.
     class Session {
@@ -29,10 +39,33 @@ public:
     Session session() { return Session(*this); }
     const std::string& fileName() const { return fileName_; }
 
+    // The clock of one client statement, started for the life of this object; the session that
+    // holds the connection must outlive it.
+    class StatementClock {
+    public:
+        StatementClock(DataStore& store, const Session& session);
+        ~StatementClock();
+        StatementClock(const StatementClock&) = delete;
+        StatementClock& operator=(const StatementClock&) = delete;
+        // The statement was interrupted because it ran past its time.
+        bool overran() const { return store_.overran_; }
+
+    private:
+        DataStore& store_;
+    };
+
 private:
+    static int onProgress(void* store);
+
     std::string fileName_;
     std::mutex mutex_;
     SqliteHandle db_;
+    std::chrono::milliseconds statementLimit_{2000};
+    std::atomic<bool> stopping_{false};
+    // Written and read only by the holder of the session.
+    bool clockRunning_ = false;
+    bool overran_ = false;
+    std::chrono::steady_clock::time_point deadline_;
 };
 
 // The database of a data folder, created with the schema and the sample data at the first start.

@@ -1,8 +1,13 @@
 #include "demo-server/DemoHttpServer.h"
 
+#include <sys/socket.h>
+
 #include "demo-server/TolerantHttpServer.h"
 
 namespace {
+
+// A request body may be at most this long: the photo upload carries two files of at most 4 MB.
+constexpr size_t kRequestBytesLimit = 20 * 1024 * 1024;
 
 void send(const Reply& reply, httplib::Response& response)
 {
@@ -30,19 +35,42 @@ std::vector<FormField> formFields(const httplib::Request& request)
     return fields;
 }
 
+// No reply passes the size limit: a larger one is replaced by a log item.
+Reply bounded(Reply reply, size_t maxBytes)
+{
+    if (reply.body.size() <= maxBytes)
+        return reply;
+    return Reply{logItemsDocument("Réponse refusée : elle dépasserait la taille permise de " +
+                                  sizeText(maxBytes) + " (" + sizeText(reply.body.size()) + ")."),
+                 kXmlContentType,
+                 {}};
+}
+
 } // namespace
 
 DemoHttpServer::DemoHttpServer(ServerContext context)
     : context_(context)
-    , http_(std::make_unique<TolerantHttpServer>())
+    , http_(std::make_unique<TolerantHttpServer>(context.limits.requestTime))
 {
+    const size_t workers = size_t(context_.limits.connections);
+    // The library's own pool, sized here; it owns the queue it is handed.
+    http_->new_task_queue = [workers] { return new httplib::ThreadPool(workers); };
+    // Remembers the listening socket, whose queue bind() widens.
+    http_->set_socket_options([this](socket_t sock) {
+        httplib::default_socket_options(sock);
+        listeningSocket_ = sock;
+    });
     http_->set_keep_alive_max_count(1000);
-    http_->set_keep_alive_timeout(10);
+    http_->set_payload_max_length(kRequestBytesLimit);
     http_->Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
-        send(answerGet(context_, pathOf(request), request.target), response);
+        send(bounded(answerGet(context_, pathOf(request), request.target),
+                     context_.limits.replyBytes),
+             response);
     });
     http_->Post(".*", [this](const httplib::Request& request, httplib::Response& response) {
-        send(answerPost(context_, pathOf(request), formFields(request)), response);
+        send(bounded(answerPost(context_, pathOf(request), formFields(request)),
+                     context_.limits.replyBytes),
+             response);
     });
     http_->set_exception_handler(
         [](const httplib::Request&, httplib::Response& response, std::exception_ptr) {
@@ -68,9 +96,14 @@ DemoHttpServer::~DemoHttpServer() = default;
 
 int DemoHttpServer::bind(int port)
 {
-    if (port == 0)
-        return http_->bind_to_any_port("127.0.0.1");
-    return http_->bind_to_port("127.0.0.1", port) ? port : -1;
+    const int bound = port == 0 ? http_->bind_to_any_port("127.0.0.1")
+                                : (http_->bind_to_port("127.0.0.1", port) ? port : -1);
+    // The library listens with a queue of 5 connections: past it, a burst of clients (or a busy
+    // machine slow to accept them) would see their connections dropped and tried again a second
+    // later. Listening again only widens the queue.
+    if (bound > 0 && listeningSocket_ >= 0)
+        ::listen(listeningSocket_, SOMAXCONN);
+    return bound;
 }
 
 void DemoHttpServer::listen()
@@ -80,5 +113,5 @@ void DemoHttpServer::listen()
 
 void DemoHttpServer::stop()
 {
-    http_->stop();
+    http_->shutDown();
 }

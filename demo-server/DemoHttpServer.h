@@ -4,9 +4,7 @@
 
 #include "demo-server/RequestHandlers.h"
 
-namespace httplib {
-class Server;
-}
+class TolerantHttpServer;
 
 // The server's HTTP side: cpp-httplib on 127.0.0.1 only, every reply with status 200 (a request
 // the library itself cannot read, or a handler that fails, gets a log item).
@@ -25,5 +23,6 @@ public:
 
 private:
     ServerContext context_;
-    std::unique_ptr<httplib::Server> http_;
+    std::unique_ptr<TolerantHttpServer> http_;
+    int listeningSocket_ = -1;
 };

@@ -169,19 +169,15 @@ std::string plainName(const Token& token)
     return token.kind == TokenKind::Word ? token.text : std::string();
 }
 
-// The table an INSERT, UPDATE or DELETE writes to: the name after INTO, UPDATE [OR x] or FROM.
+// The table an INSERT, UPDATE or DELETE writes to: the name after INTO, UPDATE or FROM.
 size_t targetTableIndex(const std::vector<Token>& tokens, StatementKind kind)
 {
     size_t i = nextSolid(tokens, 0);
     const char* marker = kind == StatementKind::Update   ? nullptr
                          : kind == StatementKind::Insert ? "INTO"
                                                          : "FROM";
-    if (!marker) {
-        i = nextSolid(tokens, i + 1);
-        if (i < tokens.size() && isKeyword(tokens[i], "OR"))
-            i = nextSolid(tokens, nextSolid(tokens, i + 1) + 1);
-        return i;
-    }
+    if (!marker)
+        return nextSolid(tokens, i + 1);
     for (; i < tokens.size(); ++i) {
         if (isKeyword(tokens[i], marker))
             return nextSolid(tokens, i + 1);
@@ -223,6 +219,71 @@ std::vector<std::vector<Token>> listItems(const std::vector<Token>& tokens, size
             items.back().push_back(token);
     }
     return items;
+}
+
+bool isName(const Token& token)
+{
+    return token.kind == TokenKind::Word || token.kind == TokenKind::QuotedName;
+}
+
+// A change reaches the rows its WHERE names and no others, and answers with no rows: no conflict
+// clause (OR REPLACE deletes the rows a new one collides with, ON CONFLICT turns an insertion into
+// an update of other rows) and no RETURNING. An INSERT is one row of values into a named table:
+// INSERT INTO table (columns) VALUES (values), with no SELECT anywhere.
+void checkChangeShape(const std::vector<Token>& tokens, StatementKind kind)
+{
+    const size_t verb = nextSolid(tokens, 0);
+    const size_t afterVerb = nextSolid(tokens, verb + 1);
+    if (afterVerb < tokens.size() && isKeyword(tokens[afterVerb], "OR")) {
+        const size_t how = nextSolid(tokens, afterVerb + 1);
+        throw StatementRefused("Instruction refusée : « " + tokens[verb].text + " OR " +
+                               (how < tokens.size() ? tokens[how].text : std::string()) +
+                               " » n'est pas permis ; une modification ne remplace ni n'ignore "
+                               "d'autres lignes.");
+    }
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        if (isKeyword(tokens[i], "RETURNING"))
+            throw StatementRefused("Instruction refusée : « RETURNING » n'est pas permis.");
+        const size_t next = nextSolid(tokens, i + 1);
+        if (isKeyword(tokens[i], "ON") && next < tokens.size() &&
+            isKeyword(tokens[next], "CONFLICT"))
+            throw StatementRefused("Instruction refusée : « ON CONFLICT » n'est pas permis ; une "
+                                   "insertion ne modifie pas les lignes existantes.");
+        if (kind == StatementKind::Insert && isKeyword(tokens[i], "SELECT"))
+            throw StatementRefused("Instruction refusée : une insertion ne contient pas de "
+                                   "SELECT ; elle ajoute une ligne de valeurs.");
+    }
+    if (kind != StatementKind::Insert)
+        return;
+
+    const StatementRefused notOneRow("Instruction refusée : une insertion s'écrit INSERT INTO "
+                                     "table (colonnes) VALUES (valeurs), pour une seule ligne.");
+    size_t i = afterVerb;
+    if (i >= tokens.size() || !isKeyword(tokens[i], "INTO"))
+        throw notOneRow;
+    i = nextSolid(tokens, i + 1);
+    if (i >= tokens.size() || !isName(tokens[i]))
+        throw notOneRow;
+    i = nextSolid(tokens, i + 1);
+    if (i < tokens.size() && isSymbol(tokens[i], "(")) {
+        // The columns: names separated by commas.
+        for (i = nextSolid(tokens, i + 1); i < tokens.size() && !isSymbol(tokens[i], ")");
+             i = nextSolid(tokens, i + 1)) {
+            if (!isName(tokens[i]) && !isSymbol(tokens[i], ","))
+                throw notOneRow;
+        }
+        if (i >= tokens.size())
+            throw notOneRow;
+        i = nextSolid(tokens, i + 1);
+    }
+    if (i >= tokens.size() || !isKeyword(tokens[i], "VALUES"))
+        throw notOneRow;
+    i = nextSolid(tokens, i + 1);
+    if (i >= tokens.size() || !isSymbol(tokens[i], "("))
+        throw notOneRow;
+    const size_t close = closingParenthesis(tokens, i);
+    if (close >= tokens.size() || nextSolid(tokens, close + 1) < tokens.size())
+        throw notOneRow;
 }
 
 void mapPlaceholders(ClientStatement& statement, size_t tableIndex)
@@ -360,6 +421,7 @@ ClientStatement parseClientStatement(std::string_view sql, StatementUse use)
                                "une clause WHERE.");
 
     if (statement.kind != StatementKind::Select) {
+        checkChangeShape(statement.tokens, statement.kind);
         const size_t tableIndex = targetTableIndex(statement.tokens, statement.kind);
         if (tableIndex < statement.tokens.size())
             statement.table = plainName(statement.tokens[tableIndex]);

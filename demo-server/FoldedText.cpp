@@ -14,35 +14,39 @@ int compareFolded(void*, int leftBytes, const void* left, int rightBytes, const 
     return folded(left, leftBytes).compare(folded(right, rightBytes));
 }
 
-// Matches pattern[p..] against text[t..]; "%" any run, "_" any one character, escape before a
-// wildcard takes it literally.
-bool matches(const QString& pattern, qsizetype p, const QString& text, qsizetype t, QChar escape)
+// Matches the whole text against the pattern: "%" any run, "_" any one character, the escape
+// before a character takes it literally. A mismatch goes back to the last "%" only (a later "%"
+// makes earlier ones irrelevant), so the work stays within pattern length times text length
+// whatever the pattern: a statement cannot hold the database inside one comparison.
+bool matches(const QString& pattern, const QString& text, QChar escape)
 {
-    while (p < pattern.size()) {
-        const QChar c = pattern[p];
-        if (c == escape && !escape.isNull() && p + 1 < pattern.size()) {
-            if (t >= text.size() || text[t] != pattern[p + 1])
-                return false;
-            p += 2;
-            ++t;
-        } else if (c == '%') {
-            while (p < pattern.size() && pattern[p] == '%')
-                ++p;
-            if (p == pattern.size())
-                return true;
-            for (qsizetype from = t; from <= text.size(); ++from) {
-                if (matches(pattern, p, text, from, escape))
-                    return true;
+    qsizetype p = 0;
+    qsizetype t = 0;
+    qsizetype starPattern = -1; // pattern position after the last "%"
+    qsizetype starText = 0;     // text position that "%" was last tried to end at
+    while (t < text.size()) {
+        if (p < pattern.size()) {
+            const QChar c = pattern[p];
+            const bool escaped = !escape.isNull() && c == escape && p + 1 < pattern.size();
+            if (!escaped && c == '%') {
+                starPattern = ++p;
+                starText = t;
+                continue;
             }
-            return false;
-        } else {
-            if (t >= text.size() || (c != '_' && text[t] != c))
-                return false;
-            ++p;
-            ++t;
+            if (escaped ? text[t] == pattern[p + 1] : (c == '_' || text[t] == c)) {
+                p += escaped ? 2 : 1;
+                ++t;
+                continue;
+            }
         }
+        if (starPattern < 0)
+            return false;
+        p = starPattern;
+        t = ++starText;
     }
-    return t == text.size();
+    while (p < pattern.size() && pattern[p] == '%')
+        ++p;
+    return p == pattern.size();
 }
 
 void like(sqlite3_context* context, int count, sqlite3_value** values)
@@ -64,7 +68,7 @@ void like(sqlite3_context* context, int count, sqlite3_value** values)
         }
         escape = given[0];
     }
-    sqlite3_result_int(context, matches(pattern, 0, text, 0, escape) ? 1 : 0);
+    sqlite3_result_int(context, matches(pattern, text, escape) ? 1 : 0);
 }
 
 } // namespace

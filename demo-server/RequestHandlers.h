@@ -6,6 +6,7 @@
 
 #include "demo-server/DataStore.h"
 #include "demo-server/PhotoStore.h"
+#include "demo-server/ServerLimits.h"
 #include "demo-server/XmlOut.h"
 
 // What the server answers, whatever the endpoint: every reply goes out with status 200, errors
@@ -20,6 +21,7 @@ struct ServerContext {
     DataStore& store;
     PhotoStore& photos;
     std::string pdfFolder; // the last copy of each report
+    ServerLimits limits;
 };
 
 // One part of a posted form (multipart or not).

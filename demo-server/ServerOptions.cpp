@@ -3,13 +3,35 @@
 #include <charconv>
 #include <cstdlib>
 
+namespace {
+
+// A whole number from minimum to maximum; nothing when the text is anything else.
+std::optional<long long> boundedNumber(const std::string& text, long long minimum,
+                                       long long maximum)
+{
+    long long number = 0;
+    const auto [end, failure] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (text.empty() || failure != std::errc() || end != text.data() + text.size() ||
+        number < minimum || number > maximum)
+        return std::nullopt;
+    return number;
+}
+
+} // namespace
+
 const char* const kServerUsage =
-    "Usage : kelvaro-demo-server [--port N] [--data DOSSIER]\n"
+    "Usage : kelvaro-demo-server [--port N] [--data DOSSIER] [--statement-ms N] [--reply-bytes N]\n"
+    "                           [--request-ms N] [--connections N]\n"
     "  --port N        port d'écoute sur 127.0.0.1 (0, par défaut : un port libre, écrit sur la\n"
     "                  sortie standard sous la forme « port N »)\n"
     "  --data DOSSIER  dossier des données : base SQLite, photos (www/voimages), rapports PDF,\n"
     "                  clichés d'exemple ; créé et rempli au premier démarrage, conservé ensuite\n"
-    "                  (par défaut : ~/.local/share/kelvaro-demo)\n";
+    "                  (par défaut : ~/.local/share/kelvaro-demo)\n"
+    "  --statement-ms N  durée permise d'une instruction du client, en millisecondes (2000)\n"
+    "  --reply-bytes N   taille permise d'une réponse, en octets (20 Mo)\n"
+    "  --request-ms N    temps permis à un client pour envoyer sa requête, en millisecondes\n"
+    "                    (10000)\n"
+    "  --connections N   connexions servies à la fois (64)\n";
 
 std::string defaultDataFolder()
 {
@@ -44,18 +66,42 @@ std::optional<ServerOptions> parseServerOptions(const std::vector<std::string>& 
             value = arguments[++i];
             return true;
         };
+        // A numeric option: its value from minimum to maximum, or a French error.
+        auto takeNumber = [&](long long minimum, long long maximum) -> std::optional<long long> {
+            if (!takeValue())
+                return std::nullopt;
+            const auto number = boundedNumber(value, minimum, maximum);
+            if (!number)
+                error = argument + " : valeur invalide « " + value + " » (attendu un nombre de " +
+                        std::to_string(minimum) + " à " + std::to_string(maximum) + ")";
+            return number;
+        };
         if (argument == "--port") {
             if (!takeValue())
                 return std::nullopt;
-            int port = -1;
-            const auto [end, failure] =
-                std::from_chars(value.data(), value.data() + value.size(), port);
-            if (value.empty() || failure != std::errc() || end != value.data() + value.size() ||
-                port < 0 || port > 65535) {
+            const auto port = boundedNumber(value, 0, 65535);
+            if (!port) {
                 error = "port invalide « " + value + " » (attendu un nombre de 0 à 65535)";
                 return std::nullopt;
             }
-            options.port = port;
+            options.port = int(*port);
+        } else if (argument == "--statement-ms" || argument == "--request-ms") {
+            const auto ms = takeNumber(1, 3600 * 1000);
+            if (!ms)
+                return std::nullopt;
+            (argument == "--statement-ms" ? options.limits.statementTime
+                                          : options.limits.requestTime) =
+                std::chrono::milliseconds(*ms);
+        } else if (argument == "--reply-bytes") {
+            const auto bytes = takeNumber(1, 1LL << 32);
+            if (!bytes)
+                return std::nullopt;
+            options.limits.replyBytes = size_t(*bytes);
+        } else if (argument == "--connections") {
+            const auto count = takeNumber(1, 1024);
+            if (!count)
+                return std::nullopt;
+            options.limits.connections = int(*count);
         } else if (argument == "--data") {
             if (!takeValue())
                 return std::nullopt;

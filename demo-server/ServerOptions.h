@@ -4,11 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "demo-server/ServerLimits.h"
+
 // Command line of kelvaro-demo-server.
 struct ServerOptions {
     int port = 0;           // --port N; 0 picks a free port
     std::string dataFolder; // --data DIR; default $XDG_DATA_HOME/kelvaro-demo
     bool help = false;
+    ServerLimits limits; // --statement-ms, --reply-bytes, --request-ms, --connections
 };
 
 // Reads the arguments (without the program name); nothing, with a French message, when they are

@@ -31,6 +31,8 @@ const std::vector<Translation>& translations()
          "nombre d'arguments incorrect pour la fonction « $1 »"},
         {std::regex("misuse of aggregate: (.*)"), "emploi incorrect de la fonction « $1 »"},
         {std::regex("database is locked"), "base de données occupée, réessayez"},
+        {std::regex("interrupted"), "instruction interrompue"},
+        {std::regex("string or blob too big"), "valeur trop grande"},
         {std::regex("a GROUP BY clause is required before HAVING"),
          "une clause HAVING demande une clause GROUP BY"},
     };

@@ -81,7 +81,9 @@ int main(int argc, char* argv[])
     if (opened.created)
         writeCameraShots((data / "cliches").string(), *opened.store);
 
-    DemoHttpServer server(ServerContext{*opened.store, photos, (data / "pdf").string()});
+    opened.store->setStatementTimeLimit(options->limits.statementTime);
+    DemoHttpServer server(
+        ServerContext{*opened.store, photos, (data / "pdf").string(), options->limits});
     const int port = server.bind(options->port);
     if (port <= 0) {
         std::fprintf(stderr, "kelvaro-demo-server : impossible d'écouter sur 127.0.0.1:%d\n",
@@ -94,10 +96,14 @@ int main(int argc, char* argv[])
                  "kelvaro-demo-server : à l'écoute sur http://127.0.0.1:%d/ (données : %s)\n", port,
                  data.c_str());
 
+    // A stop interrupts the statement that runs, closes the connections and ends the workers:
+    // the program ends within a second of the signal, whatever the clients were doing.
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
-        if (stopRequested.exchange(false))
+        if (stopRequested.exchange(false)) {
+            opened.store->stop();
             server.stop();
+        }
     });
     watch.start(100);
 

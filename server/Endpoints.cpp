@@ -97,4 +97,11 @@ std::string smsGateway(std::string_view gatewayHost)
     return host + "/tools/smssend/smssend.php5";
 }
 
+std::string_view nameOf(std::string_view url)
+{
+    const std::string_view path = url.substr(0, url.find('?'));
+    const size_t slash = path.rfind('/');
+    return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
 } // namespace endpoint

@@ -37,6 +37,9 @@ std::string photo(std::string_view urlImages, std::string_view photoName);
 // 15: the SMS gateway on its own host ("host" or "host:port", with or without "http://").
 std::string smsGateway(std::string_view gatewayHost);
 
+// The endpoint a URL names: the last part of its path ("AxUpdate" of Base + "AxUpdate?...").
+std::string_view nameOf(std::string_view url);
+
 } // namespace endpoint
 
 // Reply files, joined to TempFolder.

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <fstream>
 
+#include "server/MarkerSearch.h"
 #include "server/TXml.h"
 
 std::string escapeUrl(std::string_view url)
@@ -44,6 +45,11 @@ std::string timeoutMarker(std::string_view reply)
     return marker;
 }
 
+std::string timeoutMarkerOf(std::string_view url, std::string_view reply)
+{
+    return timeoutMarker(markerSearchText(reply, recordReplyOf(url)));
+}
+
 std::string rewriteIsoLatin9(std::string_view reply)
 {
     static constexpr std::string_view kFrom = "8859-15";
@@ -80,19 +86,21 @@ RequestOutcome runGet(RequestClient& client, const std::string& url, const Pause
     RequestOutcome outcome;
     HttpReply reply;
     std::string marker;
+    const RequestMode mode{isStatementUrl(url), false};
     do {
         if (outcome.attempts > 0 && pause)
             pause(kRetryPauseMs);
         ++outcome.attempts;
-        reply = client.get(url);
+        reply = client.get(url, mode);
         outcome.newConnection = outcome.newConnection || reply.newConnection;
         if (!reply.ok) {
             outcome.failed = true;
             outcome.error = reply.error;
             outcome.warning = "Exception : " + reply.error;
+            outcome.delivery = deliveryOf(reply.curlCode, reply.connected);
             return outcome;
         }
-        marker = timeoutMarker(reply.body);
+        marker = timeoutMarkerOf(url, reply.body);
     } while (!marker.empty() && outcome.attempts < kMaxAttempts);
 
     // Only a fifth reply that still says "time-out" is a failure: a good fifth reply is a success
@@ -108,10 +116,12 @@ RequestOutcome runPost(RequestClient& client, const std::string& url, const Mult
 {
     RequestOutcome outcome;
     outcome.attempts = 1;
-    HttpReply reply = client.postMultipart(url, form);
+    // The multipart insert is a statement with files.
+    HttpReply reply = client.postMultipart(url, form, RequestMode{true, true});
     outcome.newConnection = reply.newConnection;
     if (!reply.ok) {
         outcome.error = reply.error;
+        outcome.delivery = deliveryOf(reply.curlCode, reply.connected);
         reply.body = std::string(kPostFailureReply);
     }
     outcome.reply = rewriteIsoLatin9(reply.body);

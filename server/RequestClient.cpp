@@ -1,5 +1,8 @@
 #include "server/RequestClient.h"
 
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <mutex>
 
@@ -47,6 +50,30 @@ std::string noProxyList()
     return list + "127.0.0.1,localhost,::1";
 }
 
+// The whole-transfer limit of a file, which grows with what is known of its size.
+struct FileClock {
+    TransferLimit limit;
+    std::chrono::steady_clock::time_point start;
+    bool tripped = false;
+    long elapsedMs = 0;
+    curl_off_t received = 0;
+};
+
+int checkFileClock(void* clock, curl_off_t dlTotal, curl_off_t dlNow, curl_off_t ulTotal,
+                   curl_off_t ulNow)
+{
+    auto* file = static_cast<FileClock*>(clock);
+    const curl_off_t size = std::max({dlTotal, dlNow, ulTotal, ulNow, curl_off_t(0)});
+    file->elapsedMs = long(std::chrono::duration_cast<std::chrono::milliseconds>(
+                               std::chrono::steady_clock::now() - file->start)
+                               .count());
+    file->received = dlNow;
+    if (file->elapsedMs <= transferLimitMs(file->limit, std::uint64_t(size)))
+        return 0;
+    file->tripped = true;
+    return 1;
+}
+
 } // namespace
 
 struct RequestClient::Handle {
@@ -54,12 +81,15 @@ struct RequestClient::Handle {
     curl_slist* headers = nullptr;
     char errorText[CURL_ERROR_SIZE] = {};
     std::string statusLine;
+    FileClock fileClock;
 
     Handle()
     {
         initialiseCurlOnce();
         curl = curl_easy_init();
         curl_easy_setopt(curl, CURLOPT_COOKIEFILE, ""); // cookie engine on, nothing read
+        // One persistent connection: a statement's own connection replaces the one before.
+        curl_easy_setopt(curl, CURLOPT_MAXCONNECTS, 1L);
     }
     ~Handle()
     {
@@ -93,9 +123,21 @@ void RequestClient::closeConnection()
     curl_slist_free_all(cookies);
 }
 
-void RequestClient::prepare()
+void RequestClient::prepare(RequestMode mode)
 {
     CURL* curl = handle_->curl;
+    curl_easy_setopt(curl, CURLOPT_FRESH_CONNECT, mode.freshConnection ? 1L : 0L);
+    if (mode.file) {
+        handle_->fileClock = FileClock{fileLimit_, std::chrono::steady_clock::now()};
+        curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, 0L);
+        curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, checkFileClock);
+        curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &handle_->fileClock);
+        curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+    } else {
+        handle_->fileClock = FileClock{};
+        curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, documentLimitMs_);
+        curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 1L);
+    }
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl, CURLOPT_PATH_AS_IS, 1L);
     curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 0L);
@@ -129,6 +171,23 @@ HttpReply RequestClient::perform()
     curl_easy_getinfo(curl, CURLINFO_NUM_CONNECTS, &connects);
     reply.newConnection = connects > 0;
     curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &reply.status);
+    curl_off_t connectTime = 0;
+    long requestSize = 0;
+    curl_easy_getinfo(curl, CURLINFO_CONNECT_TIME_T, &connectTime);
+    curl_easy_getinfo(curl, CURLINFO_REQUEST_SIZE, &requestSize);
+    reply.connected = connectTime > 0 || requestSize > 0;
+    reply.curlCode = int(code);
+    const FileClock& file = handle_->fileClock;
+    if (code == CURLE_ABORTED_BY_CALLBACK && file.tripped) {
+        // Told as libcurl tells its own time-out.
+        char text[CURL_ERROR_SIZE];
+        std::snprintf(text, sizeof text,
+                      "Operation timed out after %ld milliseconds with %lld bytes received",
+                      file.elapsedMs, static_cast<long long>(file.received));
+        reply.error = text;
+        reply.curlCode = int(CURLE_OPERATION_TIMEDOUT);
+        return reply;
+    }
     if (code != CURLE_OK) {
         reply.error = handle_->errorText[0] ? handle_->errorText : curl_easy_strerror(code);
         return reply;
@@ -142,9 +201,9 @@ HttpReply RequestClient::perform()
     return reply;
 }
 
-HttpReply RequestClient::get(const std::string& url)
+HttpReply RequestClient::get(const std::string& url, RequestMode mode)
 {
-    prepare();
+    prepare(mode);
     CURL* curl = handle_->curl;
     lastUrl_ = url;
     curl_slist_free_all(handle_->headers);
@@ -157,9 +216,10 @@ HttpReply RequestClient::get(const std::string& url)
     return perform();
 }
 
-HttpReply RequestClient::postMultipart(const std::string& url, const MultipartForm& form)
+HttpReply RequestClient::postMultipart(const std::string& url, const MultipartForm& form,
+                                       RequestMode mode)
 {
-    prepare();
+    prepare(mode);
     CURL* curl = handle_->curl;
     lastUrl_ = url;
     curl_mime* mime = curl_mime_init(curl);

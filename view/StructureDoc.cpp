@@ -1,5 +1,7 @@
 #include "view/StructureDoc.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include "app/DayDate.h"
@@ -12,6 +14,10 @@ constexpr int kDefaultTwips = 20;
 constexpr int kTopOffsetPixels = 35;
 constexpr int kMinimumHeightPixels = 18;
 constexpr size_t kSourceNameLimit = 200;
+// Positions and sizes beyond what a window can show are held at its edge, so that an absurd value
+// of the document ("<width>99999999999</width>") never overflows the arithmetic done on it.
+constexpr long long kPixelLimit = 32000;
+constexpr long long kTwipsPerPixel = 15;
 
 std::string childText(const TXml& item, const char* name)
 {
@@ -26,6 +32,12 @@ long long childNumber(const TXml& item, const char* name, long long fallback)
     std::string text;
     XmlValue(item, name, text);
     return parseWholeNumber(text).value_or(fallback);
+}
+
+// A number child held within the range of an int.
+int intChild(const TXml& item, const char* name, int fallback)
+{
+    return int(std::clamp<long long>(childNumber(item, name, fallback), INT_MIN, INT_MAX));
 }
 
 } // namespace
@@ -47,7 +59,10 @@ std::optional<TabDescription> findTabDescription(const TXml& structure, std::str
 
 int twipsToPixels(long long twips)
 {
-    return int(std::nearbyint(double(twips) / 15.0)); // the default rounding mode is to even
+    const long long held =
+        std::clamp(twips, -kPixelLimit * kTwipsPerPixel, kPixelLimit * kTwipsPerPixel);
+    // The default rounding mode is to even.
+    return int(std::nearbyint(double(held) / double(kTwipsPerPixel)));
 }
 
 std::vector<TsDesc> fieldDescriptions(const TXml& structure, std::string_view dataKey)
@@ -71,15 +86,15 @@ std::vector<TsDesc> fieldDescriptions(const TXml& structure, std::string_view da
         d.Top = twipsToPixels(childNumber(cursor, "top", kDefaultTwips)) - kTopOffsetPixels;
         d.Height = std::max(twipsToPixels(childNumber(cursor, "height", kDefaultTwips)),
                             kMinimumHeightPixels);
-        d.Length = int(childNumber(cursor, "length", 0));
-        d.InfoType = int(childNumber(cursor, "tInfo", 0));
-        d.CtrlKind = int(childNumber(cursor, "tControl", 0));
+        d.Length = intChild(cursor, "length", 0);
+        d.InfoType = intChild(cursor, "tInfo", 0);
+        d.CtrlKind = intChild(cursor, "tControl", 0);
         d.FontColor = unsigned(childNumber(cursor, "color", 0));
         d.Caption = XmlUnescape(childText(cursor, "txtInfo"), false);
         d.Rights = ";" + upperCp1252(childText(cursor, "tag")) + ";";
-        d.FieldNumber = int(childNumber(cursor, "idNum", 0));
+        d.FieldNumber = intChild(cursor, "idNum", 0);
         d.NotNull = upperCp1252(childText(cursor, "notNull")) == "TRUE";
-        d.Enabled = int(childNumber(cursor, "enabled", 0));
+        d.Enabled = intChild(cursor, "enabled", 0);
 
         d.ListField = d.FieldName;
         std::string list = childText(cursor, "fieldInfo");

@@ -27,7 +27,8 @@ std::optional<TabDescription> findTabDescription(const TXml& structure, std::str
 // not read here.
 std::vector<TsDesc> fieldDescriptions(const TXml& structure, std::string_view dataKey);
 
-// Twips to pixels, rounded to the nearest whole number, a half to the even neighbour.
+// Twips to pixels, rounded to the nearest whole number, a half to the even neighbour; held within
+// ±32000 pixels, what a window can show.
 int twipsToPixels(long long twips);
 
 // The value of a field as shown, from the text of its element (or its default): entities of texts

@@ -1,5 +1,10 @@
 #include "tests/demo-server/ClientSession.h"
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <QString>
 
 #include "app/Cp1252.h"
@@ -51,4 +56,33 @@ std::string valueOf(const TXml& cursor, std::string_view name)
     std::string value;
     XmlValue(cursor, name, value);
     return value;
+}
+
+int connectLoopback(int port)
+{
+    const int sock = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(uint16_t(port));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (connect(sock, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+        close(sock);
+        return -1;
+    }
+    return sock;
+}
+
+std::string rawExchange(int port, const std::string& request)
+{
+    const int sock = connectLoopback(port);
+    std::string answer;
+    if (sock < 0)
+        return answer;
+    send(sock, request.data(), request.size(), MSG_NOSIGNAL);
+    char buffer[4096];
+    ssize_t got;
+    while ((got = recv(sock, buffer, sizeof buffer, 0)) > 0)
+        answer.append(buffer, size_t(got));
+    close(sock);
+    return answer;
 }

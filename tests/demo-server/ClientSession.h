@@ -40,3 +40,8 @@ std::string utf8(std::string_view cp1252);
 
 // The body of a child of the cursor's node, empty when it is absent.
 std::string valueOf(const TXml& cursor, std::string_view name);
+
+// A plain TCP connection to the loopback port, for requests no client would send; -1 when refused.
+int connectLoopback(int port);
+// Sends raw bytes on a fresh connection and returns everything the server answers.
+std::string rawExchange(int port, const std::string& request);

@@ -37,7 +37,8 @@ std::string demoServerProgram()
     return DEMO_SERVER_PROGRAM;
 }
 
-DemoServerProcess::DemoServerProcess(const std::string& dataFolder, int port)
+DemoServerProcess::DemoServerProcess(const std::string& dataFolder, int port,
+                                     const std::vector<std::string>& options)
 {
     if (dataFolder.empty()) {
         ownFolder_ = std::make_unique<TempFolder>();
@@ -50,13 +51,17 @@ DemoServerProcess::DemoServerProcess(const std::string& dataFolder, int port)
         throw std::runtime_error("pipe");
     const std::string program = demoServerProgram();
     const std::string portText = std::to_string(port);
+    std::vector<const char*> argv = {program.c_str(), "--port", portText.c_str(), "--data",
+                                     data_.c_str()};
+    for (const std::string& option : options)
+        argv.push_back(option.c_str());
+    argv.push_back(nullptr);
     pid_ = fork();
     if (pid_ == 0) {
         // The server ends with the test, even when the test dies.
         prctl(PR_SET_PDEATHSIG, SIGTERM);
         dup2(pipeFds[1], STDOUT_FILENO);
-        execl(program.c_str(), program.c_str(), "--port", portText.c_str(), "--data", data_.c_str(),
-              static_cast<char*>(nullptr));
+        execv(program.c_str(), const_cast<char* const*>(argv.data()));
         _exit(127);
     }
     close(pipeFds[1]);
@@ -74,11 +79,11 @@ DemoServerProcess::~DemoServerProcess()
     stop();
 }
 
-int DemoServerProcess::stop()
+int DemoServerProcess::stop(int signal)
 {
     if (pid_ <= 0)
         return -1;
-    kill(pid_, SIGTERM);
+    kill(pid_, signal);
     int status = 0;
     while (waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
     }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <csignal>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <sys/types.h>
 
@@ -9,10 +11,11 @@
 
 // The real demo server, started as a child process on a free loopback port (or on the port given,
 // to start it again where it was). Without a data folder it gets a fresh one (removed afterwards),
-// so every test starts from the sample data.
+// so every test starts from the sample data. Options are added to its command line (the limits).
 class DemoServerProcess {
 public:
-    explicit DemoServerProcess(const std::string& dataFolder = {}, int port = 0);
+    explicit DemoServerProcess(const std::string& dataFolder = {}, int port = 0,
+                               const std::vector<std::string>& options = {});
     ~DemoServerProcess();
     DemoServerProcess(const DemoServerProcess&) = delete;
     DemoServerProcess& operator=(const DemoServerProcess&) = delete;
@@ -24,8 +27,9 @@ public:
     std::string imageUrl() const;
     const std::string& dataFolder() const { return data_; }
 
-    // Stops the server (SIGTERM) and returns its exit status; -1 when it was already stopped.
-    int stop();
+    // Stops the server with the signal (SIGTERM, or SIGINT as Ctrl+C does) and returns its exit
+    // status; -1 when it was already stopped.
+    int stop(int signal = SIGTERM);
 
 private:
     std::unique_ptr<TempFolder> ownFolder_;

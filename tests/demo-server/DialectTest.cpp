@@ -124,7 +124,26 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"Update tVehicles set KMS=:NewID where idVO=1", StatementUse::Change, "insertion"},
         Refusal{"Insert into tVehicles (KMS) Values (:NewID + 1)", StatementUse::Change,
                 ":NewID doit être la valeur"},
-        Refusal{"   ;  ", StatementUse::Change, "vide"}),
+        Refusal{"   ;  ", StatementUse::Change, "vide"},
+        // A change reaches only the rows its WHERE names; an insertion adds one row of values.
+        Refusal{"UPDATE OR REPLACE tClients SET CliNom='X' WHERE idClient=1", StatementUse::Change,
+                "« UPDATE OR REPLACE » n'est pas permis"},
+        Refusal{"Insert or replace into tVehicles (idVO, idtVO) select idVO, idtVO from tVehicles",
+                StatementUse::Change, "« Insert OR replace » n'est pas permis"},
+        Refusal{"Insert into tClients (idClient) select idClient from tClients where 1 on "
+                "conflict(idClient) do update set CliNom='EFFACE'",
+                StatementUse::Change, "ne contient pas de SELECT"},
+        Refusal{"Insert into tActions (idAction) values (1) on conflict do nothing",
+                StatementUse::Change, "« ON CONFLICT » n'est pas permis"},
+        Refusal{"Update tActions set idClient=1 where idAction=1 returning idAction",
+                StatementUse::Change, "« RETURNING » n'est pas permis"},
+        Refusal{"Insert into tActions (idAction) values (1), (2)", StatementUse::Change,
+                "pour une seule ligne"},
+        Refusal{"Insert into main.tActions (idAction) values (1)", StatementUse::Change,
+                "pour une seule ligne"},
+        Refusal{"Insert into tActions (idAction) values (1) -- x\n values (2)",
+                StatementUse::Change, "pour une seule ligne"},
+        Refusal{"Insert into tActions values", StatementUse::Change, "pour une seule ligne"}),
     [](const testing::TestParamInfo<Refusal>& info) {
         return "Statement" + std::to_string(info.index);
     });
@@ -151,7 +170,6 @@ TEST(ClientStatement, TheTableOfEachChangeIsKnown)
          "tVO - Liens Images"},
         {"Update TVehicles set KMS=1 where idVO=1", "TVehicles"},
         {"Delete * From tVehiclesOstrel where idTVo=70001", "tVehiclesOstrel"},
-        {"UPDATE OR REPLACE tClients SET CliNom='X' WHERE idClient=1", "tClients"},
     };
     for (const auto& [sql, table] : cases)
         EXPECT_EQ(parseClientStatement(sql, StatementUse::Change).table, table) << sql;

@@ -4,9 +4,6 @@
 #include <set>
 #include <thread>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -17,26 +14,6 @@
 #include "tests/demo-server/DemoServerProcess.h"
 
 namespace {
-
-// Sends raw bytes on a fresh connection and returns everything the server answers.
-std::string rawExchange(int port, const std::string& request)
-{
-    const int sock = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(uint16_t(port));
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    std::string answer;
-    if (connect(sock, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) {
-        send(sock, request.data(), request.size(), MSG_NOSIGNAL);
-        char buffer[4096];
-        ssize_t got;
-        while ((got = recv(sock, buffer, sizeof buffer, 0)) > 0)
-            answer.append(buffer, size_t(got));
-    }
-    close(sock);
-    return answer;
-}
 
 TEST(ServerLife, SeveralClientsAtOnceGetDistinctKeys)
 {
@@ -153,6 +130,9 @@ TEST(ServerLife, CommandLineIsCheckedInFrench)
         {{"--port", "70000"}, {2, "port invalide"}},
         {{"--port"}, {2, "valeur manquante"}},
         {{"--verbose"}, {2, "option inconnue"}},
+        {{"--statement-ms", "0"}, {2, "--statement-ms : valeur invalide « 0 »"}},
+        {{"--connections", "beaucoup"}, {2, "--connections : valeur invalide"}},
+        {{"--request-ms"}, {2, "valeur manquante"}},
     };
     for (const auto& [arguments, expected] : cases) {
         std::string output;

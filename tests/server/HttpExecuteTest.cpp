@@ -157,6 +157,23 @@ TEST_F(HttpExecuteTest, SteadyTransferLongerThanFiveSecondsSucceeds)
     EXPECT_EQ(readFile(reply()).size(), 40u);
 }
 
+TEST_F(HttpExecuteTest, TricklingReplyEndsWithTheTimeoutWarning)
+{
+    // Two bytes a second never trip the read time-out; the limit on the whole transfer does (60 s,
+    // here shortened).
+    writeFile(reply(), "previous");
+    server_.script({{200, std::string(100, 'x'), 0, false, 2}});
+    window().IdHTTP1->setTransferLimits(1200, kFileTransferLimit);
+    QElapsedTimer clock;
+    clock.start();
+    window().HttpExecute(server_.baseUrl() + "AxInfoVO?x=1", reply());
+    EXPECT_LT(clock.elapsed(), 1200 + 1000);
+    EXPECT_TRUE(warning().startsWith("Exception : Operation timed out after"))
+        << warning().toStdString();
+    EXPECT_FALSE(window().PanelWarning->isHidden());
+    EXPECT_EQ(readFile(reply()), "previous");
+}
+
 TEST_F(HttpExecuteTest, IdleConnectionIsReopenedAfterThreeHundredSeconds)
 {
     server_.script({{200, "<r/>"}});

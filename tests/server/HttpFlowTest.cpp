@@ -1,3 +1,5 @@
+#include <chrono>
+
 #include <gtest/gtest.h>
 
 #include "server/HttpFlow.h"
@@ -80,4 +82,114 @@ TEST(HttpFlow, PostSendsTheFormInOrderWithoutRetry)
     EXPECT_EQ(seen.parts[2].contentType, "image/jpeg");
     EXPECT_EQ(seen.parts[2].data, std::string("\xff\xd8jpeg\0bytes", 12));
     EXPECT_EQ(outcome.warning, "");
+}
+
+namespace {
+
+// The requests the server saw whose target starts with that path.
+size_t requestsTo(const ScriptedServer& server, const std::string& path)
+{
+    size_t count = 0;
+    for (const SeenRequest& seen : server.requests())
+        count += seen.target.rfind(path, 0) == 0 ? 1 : 0;
+    return count;
+}
+
+} // namespace
+
+TEST(HttpFlow, StatementsAreNeverSentTwiceWhenTheConnectionDies)
+{
+    // The server applies each statement, then its connection dies instead of answering. A kept-
+    // alive connection would make libcurl send the statement again on a new one.
+    ScriptedServer server;
+    server.setHandler([](const SeenRequest& seen) {
+        const bool statement =
+            seen.target.rfind("/AxUpdate", 0) == 0 || seen.target.rfind("/AxInsert", 0) == 0;
+        return statement ? ScriptedReply{200, "", 0, true} : ScriptedReply{200, "<r/>"};
+    });
+    RequestClient client(true);
+    const auto noPause = [](int) {};
+    const struct {
+        const char* path;
+        bool post;
+    } statements[] = {{"/AxUpdate", false}, {"/AxInsert", false}, {"/AxInsert", true}};
+    for (const auto& statement : statements) {
+        ASSERT_FALSE(runGet(client, server.baseUrl() + "AxInfoVO?x=1", noPause).failed);
+        const size_t before = requestsTo(server, statement.path);
+        const RequestOutcome outcome =
+            statement.post
+                ? runPost(client, server.baseUrl() + "AxInsert", {FormPart::field("a", "b")})
+                : runGet(client, server.baseUrl() + (statement.path + 1) + "?SQLExecute=Update%20x",
+                         noPause);
+        EXPECT_EQ(requestsTo(server, statement.path), before + 1) << statement.path;
+        EXPECT_EQ(outcome.delivery, Delivery::Unknown) << statement.path << " " << outcome.error;
+        EXPECT_FALSE(outcome.error.empty());
+    }
+}
+
+TEST(HttpFlow, DocumentsKeepTheConnectionStatementsTakeTheirOwn)
+{
+    ScriptedServer server;
+    server.script({{200, "<r/>"}});
+    RequestClient client(true);
+    const auto noPause = [](int) {};
+    for (const char* path : {"AxInfoVO?x=1", "AxInfoCL?x=2", "AxUpdate?x=3", "AxInfoVO?x=4",
+                             "AxInsert?x=5", "AxQuery?x=6"})
+        ASSERT_FALSE(runGet(client, server.baseUrl() + path, noPause).failed) << path;
+    const auto seen = server.requests();
+    ASSERT_EQ(seen.size(), 6u);
+    EXPECT_EQ(seen[1].remotePort, seen[0].remotePort);
+    EXPECT_NE(seen[2].remotePort, seen[1].remotePort);
+    EXPECT_NE(seen[4].remotePort, seen[3].remotePort);
+    // After a statement the documents go on one connection again.
+    EXPECT_EQ(seen[5].remotePort, seen[4].remotePort);
+}
+
+TEST(HttpFlow, ADocumentWhoseConnectionDiedIsFetchedAgain)
+{
+    ScriptedServer server;
+    server.script({{200, "<r>1</r>"}, {200, "", 0, true}, {200, "<r>3</r>"}});
+    RequestClient client(true);
+    const auto noPause = [](int) {};
+    ASSERT_FALSE(runGet(client, server.baseUrl() + "AxInfoVO?x=1", noPause).failed);
+    const RequestOutcome again = runGet(client, server.baseUrl() + "AxInfoVO?x=2", noPause);
+    EXPECT_FALSE(again.failed) << again.error;
+    EXPECT_EQ(again.reply, "<r>3</r>");
+    EXPECT_EQ(server.requests().size(), 3u);
+}
+
+TEST(HttpFlow, RefusedConnectionIsNotSent)
+{
+    RequestClient client(true);
+    const std::string base = "http://127.0.0.1:" + std::to_string(unusedPort()) + "/";
+    const RequestOutcome get = runGet(client, base + "AxUpdate?SQLExecute=x", [](int) {});
+    EXPECT_TRUE(get.failed);
+    EXPECT_EQ(get.delivery, Delivery::NotSent);
+    const RequestOutcome post = runPost(client, base + "AxInsert", {FormPart::field("a", "b")});
+    EXPECT_EQ(post.delivery, Delivery::NotSent);
+    EXPECT_EQ(post.reply, kPostFailureReply);
+}
+
+TEST(HttpFlow, TrickleEndsWithTheTimeoutWithinTheWholeTransferLimit)
+{
+    // Two bytes a second: the read time-out never trips, the whole-transfer limit does.
+    ScriptedServer server;
+    server.script({{200, std::string(200, 'x'), 0, false, 2}});
+    RequestClient client(true);
+    client.setTransferLimits(1500, {1500, 1000});
+    const auto start = std::chrono::steady_clock::now();
+    const RequestOutcome document = runGet(client, server.baseUrl() + "AxInfoVO?x=1", [](int) {});
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_TRUE(document.failed);
+    EXPECT_NE(document.warning.find("Exception : Operation timed out after"), std::string::npos)
+        << document.warning;
+    EXPECT_EQ(document.delivery, Delivery::Unknown);
+    EXPECT_LT(took, std::chrono::milliseconds(1500 + 1000));
+
+    // A file: the limit grows with its size (here 200 bytes: one more second).
+    const RequestOutcome file =
+        runPost(client, server.baseUrl() + "AxInsert", {FormPart::field("a", "b")});
+    EXPECT_NE(file.error.find("Operation timed out after"), std::string::npos) << file.error;
+    EXPECT_EQ(file.delivery, Delivery::Unknown);
+    EXPECT_EQ(file.reply, kPostFailureReply);
 }

@@ -2,10 +2,53 @@
 
 #include <httplib.h>
 
+#include <filesystem>
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
+
+namespace {
+
+int portOf(const sockaddr_storage& address)
+{
+    return address.ss_family == AF_INET
+               ? ntohs(reinterpret_cast<const sockaddr_in&>(address).sin_port)
+               : -1;
+}
+
+// The descriptor of this process's connection between the two loopback ports; -1 when none.
+int connectionSocket(int localPort, int remotePort)
+{
+    for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
+        const int fd = std::atoi(entry.path().filename().c_str());
+        sockaddr_storage local{}, remote{};
+        socklen_t localLength = sizeof local, remoteLength = sizeof remote;
+        if (getsockname(fd, reinterpret_cast<sockaddr*>(&local), &localLength) == 0 &&
+            getpeername(fd, reinterpret_cast<sockaddr*>(&remote), &remoteLength) == 0 &&
+            portOf(local) == localPort && portOf(remote) == remotePort)
+            return fd;
+    }
+    return -1;
+}
+
+// Resets a connection at once (RST, no FIN first): the socket is closed with a zero linger under
+// the library's feet, and its descriptor now names an unconnected socket that the library's
+// writes fail on and that it closes in its time.
+void resetConnection(int localPort, int remotePort)
+{
+    const int fd = connectionSocket(localPort, remotePort);
+    if (fd < 0)
+        return;
+    const linger abort{1, 0};
+    setsockopt(fd, SOL_SOCKET, SO_LINGER, &abort, sizeof abort);
+    const int blank = ::socket(AF_INET, SOCK_STREAM, 0);
+    dup2(blank, fd);
+    ::close(blank);
+}
+
+} // namespace
 
 std::string SeenRequest::header(const std::string& name) const
 {
@@ -37,7 +80,22 @@ ScriptedServer::ScriptedServer()
         if (reply.delayMs > 0)
             std::this_thread::sleep_for(std::chrono::milliseconds(reply.delayMs));
         response.status = reply.status;
-        response.set_content(reply.body, "text/xml");
+        if (reply.resetConnection) {
+            resetConnection(port_, request.remote_port);
+            return;
+        }
+        if (reply.bytesPerSecond <= 0) {
+            response.set_content(reply.body, "text/xml");
+            return;
+        }
+        // One byte at a time, at the rate asked, until the client gives up.
+        const auto pause = std::chrono::microseconds(1000000 / reply.bytesPerSecond);
+        response.set_content_provider(
+            reply.body.size(), "text/xml",
+            [body = reply.body, pause](size_t offset, size_t, httplib::DataSink& sink) {
+                std::this_thread::sleep_for(pause);
+                return sink.is_writable() && sink.write(body.data() + offset, 1);
+            });
     };
     server_->Get(".*", handle);
     // Multipart parts are kept in the order they were sent; other bodies as they came.

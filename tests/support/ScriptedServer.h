@@ -18,6 +18,11 @@ struct ScriptedReply {
     int status = 200;
     std::string body;
     int delayMs = 0; // wait before answering (a slow server)
+    // The request is taken (recorded, as a server applies a statement), then the connection is
+    // reset instead of answered: a kept-alive connection that dies after the request was sent.
+    bool resetConnection = false;
+    // When not 0, the body goes out at this many bytes a second (a reply that trickles).
+    int bytesPerSecond = 0;
 };
 
 // One part of a multipart form, in the order of the form.

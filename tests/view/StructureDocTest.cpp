@@ -28,6 +28,34 @@ TEST(StructureDoc, TwipsToNearestPixel)
         EXPECT_EQ(twipsToPixels(c.twips), c.pixels) << c.twips;
 }
 
+TEST(StructureDoc, AbsurdPositionsAndSizesAreHeldWithinTheWindow)
+{
+    struct Case {
+        const char* children;
+        int width, left, top, height, length;
+    } cases[] = {
+        {"<width>99999999999</width><left>-99999999999</left><top>99999999999999</top>"
+         "<height>9223372036854775807</height><length>99999999999</length>",
+         32000, -32000, 32000 - 35, 32000, 2147483647},
+        {"<width>-9223372036854775808</width><top>-480000</top><length>-99999999999</length>",
+         -32000, 1, -32000 - 35, 18, -2147483648},
+        // Ordinary values are untouched.
+        {"<width>1200</width><left>1500</left><top>825</top><height>150</height>", 80, 100, 20, 18,
+         0},
+    };
+    for (const Case& c : cases) {
+        const auto fields = fieldDescriptions(
+            structure(item(std::string("<descInfo>VO1</descInfo><vInfo>f</vInfo>") + c.children)),
+            "VO1");
+        ASSERT_EQ(fields.size(), 1u);
+        EXPECT_EQ(fields[0].Width, c.width) << c.children;
+        EXPECT_EQ(fields[0].Left, c.left) << c.children;
+        EXPECT_EQ(fields[0].Top, c.top) << c.children;
+        EXPECT_EQ(fields[0].Height, c.height) << c.children;
+        EXPECT_EQ(fields[0].Length, c.length) << c.children;
+    }
+}
+
 TEST(StructureDoc, TabsOfAKind)
 {
     const TXml s = structure(
