@@ -12,6 +12,7 @@
 
 #include "app/Cp1252.h"
 #include "app/Paths.h"
+#include "server/FailureText.h"
 #include "server/HttpFlow.h"
 
 namespace {
@@ -79,7 +80,7 @@ bool TAxKelvaro::HttpExecute(const std::string& url, const std::string& fileName
             IdHTTP1ProxyAuthorization();
         }
         const QString error = fromCp1252(outcome.error);
-        setWarningText("Exception : " + error);
+        setWarningText("Exception : " + failureSentence(outcome.curlCode, outcome.status, error));
         WriteTrace("HttpExecute Exception : " + error);
         return false;
     }

@@ -98,6 +98,8 @@ RequestOutcome runGet(RequestClient& client, const std::string& url, const Pause
             outcome.error = reply.error;
             outcome.warning = "Exception : " + reply.error;
             outcome.delivery = deliveryOf(reply.curlCode, reply.connected);
+            outcome.curlCode = reply.curlCode;
+            outcome.status = reply.status;
             return outcome;
         }
         marker = timeoutMarkerOf(url, reply.body);
@@ -122,6 +124,8 @@ RequestOutcome runPost(RequestClient& client, const std::string& url, const Mult
     if (!reply.ok) {
         outcome.error = reply.error;
         outcome.delivery = deliveryOf(reply.curlCode, reply.connected);
+        outcome.curlCode = reply.curlCode;
+        outcome.status = reply.status;
         reply.body = std::string(kPostFailureReply);
     }
     outcome.reply = rewriteIsoLatin9(reply.body);

@@ -37,6 +37,8 @@ struct RequestOutcome {
     // For a failure: whether the request reached the server. A statement whose fate is unknown
     // may have been applied; one that was not sent may be sent again.
     Delivery delivery = Delivery::Answered;
+    int curlCode = 0; // libcurl's result of a failure (0: an HTTP error status)
+    long status = 0;  // the HTTP status of the last reply
 };
 
 using PauseFunction = std::function<void(int milliseconds)>;

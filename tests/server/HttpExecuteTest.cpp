@@ -104,14 +104,16 @@ TEST_F(HttpExecuteTest, FailuresLeaveTheReplyFileUntouched)
     writeFile(reply(), "previous");
     server_.script({{404, "<html>absent</html>"}});
     window().HttpExecute(server_.baseUrl() + "AxInfoVO?x=1", reply());
-    EXPECT_EQ(warning(), "Exception : HTTP/1.1 404 Not Found");
+    EXPECT_EQ(warning(),
+              "Exception : le serveur a répondu par l'erreur 404 (HTTP/1.1 404 Not Found)");
     EXPECT_FALSE(window().PanelWarning->isHidden());
     EXPECT_EQ(readFile(reply()), "previous");
     EXPECT_EQ(server_.requests().size(), 1u);
 
     const int port = unusedPort();
     window().HttpExecute("http://127.0.0.1:" + std::to_string(port) + "/AxInfoVO?x=1", reply());
-    EXPECT_TRUE(warning().startsWith("Exception : ")) << warning().toStdString();
+    EXPECT_TRUE(warning().startsWith("Exception : connexion au serveur impossible ("))
+        << warning().toStdString();
     EXPECT_TRUE(warning().contains("connect", Qt::CaseInsensitive)) << warning().toStdString();
     EXPECT_EQ(readFile(reply()), "previous");
     EXPECT_NE(harness_.traceLog().find("HttpExecute Exception : "), std::string::npos);
@@ -125,7 +127,9 @@ TEST_F(HttpExecuteTest, SilentServerFailsAfterFiveSeconds)
     clock.start();
     window().HttpExecute(server_.baseUrl() + "slow?x=1", reply());
     EXPECT_GE(clock.elapsed(), 4900);
-    EXPECT_TRUE(warning().startsWith("Exception : ")) << warning().toStdString();
+    EXPECT_TRUE(
+        warning().startsWith("Exception : le serveur n'a pas répondu dans les 5 secondes ("))
+        << warning().toStdString();
     EXPECT_EQ(readFile(reply()), "previous");
 }
 
@@ -168,7 +172,8 @@ TEST_F(HttpExecuteTest, TricklingReplyEndsWithTheTimeoutWarning)
     clock.start();
     window().HttpExecute(server_.baseUrl() + "AxInfoVO?x=1", reply());
     EXPECT_LT(clock.elapsed(), 1200 + 1000);
-    EXPECT_TRUE(warning().startsWith("Exception : Operation timed out after"))
+    EXPECT_TRUE(warning().startsWith("Exception : le serveur n'a pas terminé sa réponse dans le "
+                                     "temps imparti (Operation timed out after"))
         << warning().toStdString();
     EXPECT_FALSE(window().PanelWarning->isHidden());
     EXPECT_EQ(readFile(reply()), "previous");

@@ -2,6 +2,7 @@
 // whole transfer, which requests change the server's data.
 #include <gtest/gtest.h>
 
+#include "server/FailureText.h"
 #include "server/TransferRules.h"
 
 TEST(TransferRules, DeliveryTellsNotSentFromSentWithUnknownOutcome)
@@ -50,4 +51,27 @@ TEST(TransferRules, StatementEndpointsAreAxUpdateAndAxInsert)
     };
     for (const auto& [url, statement] : cases)
         EXPECT_EQ(isStatementUrl(url), statement) << url;
+}
+
+TEST(TransferRules, FailuresAreToldInFrenchWithTheLibrarysText)
+{
+    struct Case {
+        int curlCode;
+        long status;
+        const char* library;
+        const char* sentence;
+    };
+    const Case cases[] = {
+        {6, 0, "Could not resolve host: serveur", "serveur introuvable"},
+        {5, 0, "Could not resolve proxy: p", "le proxy a refusé la connexion"},
+        {56, 0, "Received HTTP code 407 from proxy after CONNECT",
+         "le proxy a refusé la connexion"},
+        {52, 0, "Empty reply from server", "la connexion au serveur a été interrompue"},
+        {0, 500, "HTTP/1.1 500 Internal Server Error", "le serveur a répondu par l'erreur 500"},
+    };
+    for (const Case& c : cases) {
+        const QString library = QString::fromUtf8(c.library);
+        EXPECT_EQ(failureSentence(c.curlCode, c.status, library),
+                  QString::fromUtf8(c.sentence) + " (" + library + ")");
+    }
 }
