@@ -37,8 +37,14 @@ public:
     {}
 
     // Sends a statement; true when the server took it (the warning line is empty afterwards).
-    bool send(What what, bool insert, const std::string& statement, const char* replyFile)
+    // An insert whose answer was lost before is sent again only when the user says so.
+    bool send(What what, bool insert, const std::string& statement, const char* replyFile,
+              UncertainInsert kind)
     {
+        if (insert && window_.Uncertain == kind && !window_.confirmUncertainInsert()) {
+            refused_ = true;
+            return false;
+        }
         if ((what == What::Line || (what == What::Page && lineSent_)) && defaultCursor_ &&
             !QApplication::overrideCursor())
             QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -48,6 +54,13 @@ public:
                             window_.replyPath(replyFile));
         lineSent_ = lineSent_ || what == What::Line;
         sent_ = sent_ || what != What::FixedFees;
+        if (insert) {
+            // A row may exist on the server that the window does not know of.
+            if (window_.LastDelivery == Delivery::Unknown)
+                window_.Uncertain = kind;
+            else if (window_.Uncertain == kind)
+                window_.Uncertain = UncertainInsert::None;
+        }
         return window_.LbDebugInfo0->text().isEmpty();
     }
 
@@ -135,7 +148,8 @@ void saveCostLine(TAxKelvaro& window, SaveRun& run)
     if (entry == 0)
         return;
     TsLine& line = window.FrevoRows[entry];
-    if (run.send(SaveRun::What::Line, window.FlagNewFrevo, line.Statement, replyfile::SqlFrevo)) {
+    if (run.send(SaveRun::What::Line, window.FlagNewFrevo, line.Statement, replyfile::SqlFrevo,
+                 UncertainInsert::CostLine)) {
         for (int k = 1; k <= 8; ++k)
             line.Cells[k].OrgValue = line.Cells[k].Value;
     }
@@ -186,7 +200,8 @@ std::optional<bool> saveActionLine(TAxKelvaro& window, SaveRun& run)
         window.ngAction->selectCell(line.MissingCol, int(entry) - 1);
         return window.FlagNewEnreg;
     }
-    if (run.send(SaveRun::What::Line, window.FlagNewAction, line.Statement, replyfile::SqlAction)) {
+    if (run.send(SaveRun::What::Line, window.FlagNewAction, line.Statement, replyfile::SqlAction,
+                 UncertainInsert::ActionLine)) {
         for (int k = 1; k <= 10; ++k) {
             TsDesc& cell = line.Cells[k];
             if (cell.OrgValue == cell.Value)
@@ -249,7 +264,8 @@ void savePage(TAxKelvaro& window, SaveRun& run)
         return;
     }
     const bool insert = window.FlagNewEnreg || (window.FlagNewVehicle && active == 7);
-    if (!run.send(SaveRun::What::Page, insert, statement, replyfile::SqlVO))
+    if (!run.send(SaveRun::What::Page, insert, statement, replyfile::SqlVO,
+                  UncertainInsert::Record))
         return;
     if (insert) {
         takeNewKey(window, run, page);
@@ -267,7 +283,8 @@ void saveFixedFees(TAxKelvaro& window, SaveRun& run, const std::string& kind)
     std::string statement;
     window.TestFraisFixes(statement);
     if (!statement.empty() &&
-        run.send(SaveRun::What::FixedFees, true, statement, replyfile::SqlFrevo))
+        run.send(SaveRun::What::FixedFees, true, statement, replyfile::SqlFrevo,
+                 UncertainInsert::FixedFee))
         window.UpdateView(false);
 }
 
