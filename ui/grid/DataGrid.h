@@ -82,6 +82,10 @@ public:
     bool startEditing(int column, int row);
     // Commits (true) or cancels the running edit; the result is the edit accept's answer.
     bool endEditing(bool commit = true);
+    // Commits the running edit for a command of the window (save, page change): the same events
+    // as the user's commit, except that a refused text keeps the editor open with what was typed
+    // (no after edit) and the result is false.
+    bool commitEditingForCommand();
     // Suggestions of the running editor, filtered by the typed text; an empty list removes them.
     void setEditorCompletion(const QStringList& words);
 
@@ -163,6 +167,7 @@ private:
     QString editorText() const;
     void setEditorText(const QString& text);
     void closeEditor();
+    bool finishEditing(bool commit, bool keepRefused);
     bool editorKey(QKeyEvent* event);
     bool editable(int column, int row) const;
 

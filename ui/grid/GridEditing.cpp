@@ -165,6 +165,16 @@ void DataGrid::closeEditor()
 
 bool DataGrid::endEditing(bool commit)
 {
+    return finishEditing(commit, false);
+}
+
+bool DataGrid::commitEditingForCommand()
+{
+    return finishEditing(true, true);
+}
+
+bool DataGrid::finishEditing(bool commit, bool keepRefused)
+{
     if (!editor_ || committing_)
         return true;
     committing_ = true;
@@ -174,6 +184,11 @@ bool DataGrid::endEditing(bool commit)
     bool accept = commit;
     if (commit && onEditAccept)
         onEditAccept(column, row, text, accept);
+    if (!accept && keepRefused && editor_) {
+        committing_ = false;
+        editor_->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
     closeEditor();
     if (accept && validCell(column, row) && text != cell(column, row)) {
         setCell(column, row, text);
