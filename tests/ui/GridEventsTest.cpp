@@ -141,6 +141,19 @@ TEST_F(GridEvents, ACommandsCommitKeepsARefusedEditorOpen)
               (Events{"edit 1,1 z", "accept 1,1 z", "accept 1,1 z", "change 1,1", "after 1,1"}));
 }
 
+TEST_F(GridEvents, AClickWhoseCommitReloadedTheRowsGoesNoFurther)
+{
+    grid_->onCellChange = [this](int, int) {
+        grid_->clearRows();
+        grid_->setRowCount(3);
+    };
+    grid_->selectCell(1, 0);
+    QTest::keyClick(grid_, Qt::Key_Y);
+    click(0, 2);
+    EXPECT_EQ(grid_->selectedRow(), -1);
+    EXPECT_EQ(events_, (Events{"edit 1,0 y", "accept 1,0 y", "after 1,0"}));
+}
+
 TEST_F(GridEvents, EscapeClosesTheEditorWithoutAcceptOrChange)
 {
     grid_->selectCell(1, 2);

@@ -18,8 +18,9 @@ class PictureList;
 // (only when it differs), then after edit once the editor has closed. A refused text is not taken
 // and the editor closes; Escape closes it without accept or change. Moving the selection (click,
 // arrow keys, Tab) first commits a running edit, then raises before select (the handler may refuse
-// the move), then select cell; a click then raises cell click on clickable columns. Selections,
-// rows and cells set by the program raise no event.
+// the move), then select cell; a click then raises cell click on clickable columns. A click whose
+// commit made a handler reload the rows goes no further. Selections, rows and cells set by the
+// program raise no event.
 class DataGrid : public Control<QAbstractScrollArea> {
 public:
     explicit DataGrid(QWidget* parent = nullptr);
@@ -185,4 +186,6 @@ private:
     bool committing_ = false;
     bool routingKey_ = false;
     int updateDepth_ = 0;
+    int rowsReplaced_ = 0; // times clearRows emptied the grid
+    bool clickVoided_ = false;
 };

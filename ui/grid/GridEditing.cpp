@@ -280,8 +280,14 @@ bool DataGrid::eventFilter(QObject* watched, QEvent* event)
         auto* focus = static_cast<QFocusEvent*>(event);
         const QWidget* now = QApplication::focusWidget();
         const bool insideEditor = now && (now == editor_ || editor_->isAncestorOf(now));
-        if (controlsupport::isControlFocusMove(focus) && !insideEditor && !committing_)
+        if (controlsupport::isControlFocusMove(focus) && !insideEditor && !committing_) {
+            const int replaced = rowsReplaced_;
             endEditing(true);
+            // A click on the grid took the focus: it goes no further when the commit reloaded
+            // the rows under it.
+            clickVoided_ =
+                focus->reason() == Qt::MouseFocusReason && now == this && replaced != rowsReplaced_;
+        }
     }
     return Control<QAbstractScrollArea>::eventFilter(watched, event);
 }
