@@ -134,12 +134,10 @@ void saveCostLine(TAxKelvaro& window, SaveRun& run)
     const size_t entry = pendingLine(window.FrevoRows);
     if (entry == 0)
         return;
-    TsLine& line = window.FrevoRows[entry];
-    if (run.send(SaveRun::What::Line, window.FlagNewFrevo, line.Statement, replyfile::SqlFrevo)) {
-        for (int k = 1; k <= 8; ++k)
-            line.Cells[k].OrgValue = line.Cells[k].Value;
-    }
-    window.TestFrevoUpdate(int(entry));
+    const bool insert = window.FlagNewFrevo;
+    const bool sent = run.send(SaveRun::What::Line, insert, window.FrevoRows[entry].Statement,
+                               replyfile::SqlFrevo);
+    window.frevoLineSent(int(entry), insert, sent);
 }
 
 // The checks of the client page and of its new action; the result to return at once when one
