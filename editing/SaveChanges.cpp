@@ -72,6 +72,10 @@ public:
     }
     // A warning that stays on screen whatever the requests after it leave in the warning line.
     void keepNotice(const QString& warning) { notice_ = warning; }
+    // A cost line or a fixed fee was inserted without an answer: the record is shown again, so
+    // the user sees whether it exists, before anything is sent again.
+    void reloadWhenDone() { reload_ = true; }
+    bool reloadAsked() const { return reload_; }
 
     bool finish()
     {
@@ -93,6 +97,7 @@ private:
     bool sent_ = false;
     bool lineSent_ = false;
     bool refused_ = false;
+    bool reload_ = false;
     std::optional<QString> notice_;
 };
 
@@ -147,13 +152,15 @@ void saveCostLine(TAxKelvaro& window, SaveRun& run)
     const size_t entry = pendingLine(window.FrevoRows);
     if (entry == 0)
         return;
-    TsLine& line = window.FrevoRows[entry];
-    if (run.send(SaveRun::What::Line, window.FlagNewFrevo, line.Statement, replyfile::SqlFrevo,
-                 UncertainInsert::CostLine)) {
-        for (int k = 1; k <= 8; ++k)
-            line.Cells[k].OrgValue = line.Cells[k].Value;
+    const bool insert = window.FlagNewFrevo;
+    const bool sent = run.send(SaveRun::What::Line, insert, window.FrevoRows[entry].Statement,
+                               replyfile::SqlFrevo, UncertainInsert::CostLine);
+    if (insert && window.LastDelivery == Delivery::Unknown) {
+        // The line may exist: the record is shown again once the save has ended.
+        run.reloadWhenDone();
+        return;
     }
-    window.TestFrevoUpdate(int(entry));
+    window.frevoLineSent(int(entry), insert, sent);
 }
 
 // The checks of the client page and of its new action; the result to return at once when one
@@ -282,10 +289,13 @@ void saveFixedFees(TAxKelvaro& window, SaveRun& run, const std::string& kind)
         return;
     std::string statement;
     window.TestFraisFixes(statement);
-    if (!statement.empty() &&
-        run.send(SaveRun::What::FixedFees, true, statement, replyfile::SqlFrevo,
+    if (statement.empty())
+        return;
+    if (run.send(SaveRun::What::FixedFees, true, statement, replyfile::SqlFrevo,
                  UncertainInsert::FixedFee))
         window.UpdateView(false);
+    else if (window.LastDelivery == Delivery::Unknown)
+        run.reloadWhenDone();
 }
 
 } // namespace
@@ -320,9 +330,19 @@ bool TAxKelvaro::SaveChanges()
     WriteTrace("Save Changes -1-");
     savePage(*this, run);
     WriteTrace("Save Changes -2-");
-    saveFixedFees(*this, run, kind);
+    if (!run.reloadAsked())
+        saveFixedFees(*this, run, kind);
     WriteTrace("Save Changes -1-");
-    return run.finish();
+    const bool saved = run.finish();
+    // Unless the page itself still waits to be sent, which a reload would lose: then the next save
+    // asks first.
+    const int active = Tabs->currentIndex() + 1;
+    if (run.reloadAsked() && active > 0 && active < kPageEntries &&
+        TabDesc[active].Statement.empty()) {
+        frevoInsertOutcomeUnknown();
+        return false;
+    }
+    return saved;
 }
 
 void TAxKelvaro::showMissingValue(ControlFace& control)

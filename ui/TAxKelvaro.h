@@ -305,7 +305,24 @@ public:
     void cVNSituationAchatChange(ControlFace& sender);
 
     // ---- Sub-record grids (grids/) ----
-    // Reconditioning costs
+    // Reconditioning costs: the lines of the record document, their totals and margins.
+    void LoadInfoFrevo();
+    void UpdateCumulFrevo();
+    // A cost line was sent by SaveChanges: once the server took it, its values are the saved ones
+    // and a new line inserted becomes an ordinary line; its statement is rebuilt in every case.
+    void frevoLineSent(int entry, bool insert, bool succeeded);
+    // An insert of a cost line or of the fixed fee reached the server but its outcome is unknown:
+    // nothing of the grid is sent again before the record is reloaded, so that the user sees
+    // whether the line exists. The save that called it sends nothing more.
+    void frevoInsertOutcomeUnknown();
+    // Rights of the first tagged column: who may add and remove lines.
+    std::string FrevoAddRights;
+    // "ngFrevo" + the column whose completion list the open cell editor holds; empty when none.
+    QString CompletionKey;
+    // The vehicle (idVO) the lines were loaded for, and how many loads there were: a handler that
+    // saved sees whether the lines it holds were replaced meanwhile.
+    std::string FrevoRecordKey;
+    int FrevoLoads = 0;
     void ngFrevoEdit(int column, int row, const QString& text);
     void ngFrevoEditAccept(int column, int row, const QString& text, bool& accept);
     void ngFrevoAfterEdit(int column, int row);

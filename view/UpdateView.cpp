@@ -187,8 +187,11 @@ void TAxKelvaro::TabsChange()
     if (page >= 0 && page + 1 < kPageEntries && !TabDesc[page + 1].ContentsLoaded) {
         // Pages whose contents load on first view; their loaders come with their features.
         switch (page) {
-        case 2: // reservation banner
         case 4: // reconditioning costs
+            LoadInfoFrevo();
+            TabDesc[page + 1].ContentsLoaded = true;
+            break;
+        case 2: // reservation banner
         case 5: // photos
         case 6: // follow-up actions
             TabDesc[page + 1].ContentsLoaded = true;
