@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "tests/editing/EditingWindow.h"
@@ -17,6 +18,14 @@ protected:
     {}
     ~DemoEditing() override { w().IdHTTP1->closeConnection(); }
     TAxKelvaro& w() { return demo.window(); }
+    // Opens a record as the launcher does, in the window shown and active, as a user sees it.
+    void openShown(const WindowHarness::Options& keys)
+    {
+        demo.open(keys);
+        w().show();
+        w().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w()));
+    }
     // One value of the first row of a query on the demo server's database.
     std::string query(const std::string& select, const char* column)
     {

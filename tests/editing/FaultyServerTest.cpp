@@ -37,10 +37,7 @@ protected:
     }
     void open(const char* idTVO)
     {
-        demo.open({{"BaseHRef", front.baseUrl()}, {"idTVO", idTVO}, {"idClient", ""}});
-        w().show();
-        w().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&w()));
+        openShown({{"BaseHRef", front.baseUrl()}, {"idTVO", idTVO}, {"idClient", ""}});
     }
     void typeInto(ControlFace* control, const QString& text)
     {

@@ -22,13 +22,7 @@ namespace {
 
 class LeavingFields : public DemoEditing {
 protected:
-    void open(const char* idTVO)
-    {
-        demo.open({{"idTVO", idTVO}, {"idClient", ""}});
-        w().show();
-        w().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&w()));
-    }
+    void open(const char* idTVO) { openShown({{"idTVO", idTVO}, {"idClient", ""}}); }
     std::string vehicle(const char* column, const char* idVO = "5003")
     {
         return query(std::string("Select ") + column + " from tVehicles where idVO=" + idVO,

@@ -16,13 +16,7 @@ namespace {
 
 class UnsavedWork : public DemoEditing {
 protected:
-    void open(const char* idTVO)
-    {
-        demo.open({{"idTVO", idTVO}, {"idClient", ""}});
-        w().show();
-        w().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&w()));
-    }
+    void open(const char* idTVO) { openShown({{"idTVO", idTVO}, {"idClient", ""}}); }
     std::string price()
     {
         return query("Select PrixVente from tVehicles where idVO=5003", "PrixVente");
