@@ -1,0 +1,218 @@
+#include "editing/EditJournal.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+
+constexpr std::string_view kHeader = "Journal Saisie des Fiches 1";
+constexpr std::string_view kEnd = "fin";
+
+std::string escaped(std::string_view text)
+{
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::optional<std::string> unescaped(std::string_view text)
+{
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\') {
+            out += text[i];
+            continue;
+        }
+        if (++i == text.size())
+            return std::nullopt;
+        switch (text[i]) {
+        case '\\':
+            out += '\\';
+            break;
+        case 't':
+            out += '\t';
+            break;
+        case 'n':
+            out += '\n';
+            break;
+        case 'r':
+            out += '\r';
+            break;
+        default:
+            return std::nullopt;
+        }
+    }
+    return out;
+}
+
+std::vector<std::string_view> split(std::string_view text, char separator)
+{
+    std::vector<std::string_view> parts;
+    size_t begin = 0;
+    for (size_t end; (end = text.find(separator, begin)) != std::string_view::npos; begin = end + 1)
+        parts.push_back(text.substr(begin, end - begin));
+    parts.push_back(text.substr(begin));
+    return parts;
+}
+
+std::optional<long long> number(std::string_view text)
+{
+    if (text.empty() || text.size() > 18 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    return std::stoll(std::string(text));
+}
+
+bool plainNumber(std::string_view text)
+{
+    return number(text).has_value();
+}
+
+} // namespace
+
+std::string journalFileName(std::string_view kind, std::string_view id, long long started)
+{
+    if (kind.empty() ||
+        !std::all_of(kind.begin(), kind.end(), [](char c) { return c >= 'A' && c <= 'Z'; }))
+        return {};
+    if (id.empty())
+        return "journal-" + std::string(kind) + "-nouveau-" + std::to_string(started) + ".txt";
+    if (!plainNumber(id))
+        return {};
+    return "journal-" + std::string(kind) + "-" + std::string(id) + ".txt";
+}
+
+std::string journalText(const EditJournal& journal)
+{
+    std::string text(kHeader);
+    text += "\nkind\t" + escaped(journal.kind);
+    text += "\nid\t" + escaped(journal.id);
+    text += "\nstarted\t" + std::to_string(journal.started);
+    text += "\nwritten\t" + std::to_string(journal.written);
+    for (const JournalField& field : journal.fields)
+        text += "\nfield\t" + std::to_string(field.entry) + "\t" + escaped(field.name) + "\t" +
+                escaped(field.value);
+    text += "\n";
+    text += kEnd;
+    text += "\n";
+    return text;
+}
+
+std::optional<EditJournal> parseJournal(std::string_view text)
+{
+    if (text.empty() || text.back() != '\n')
+        return std::nullopt;
+    std::vector<std::string_view> lines = split(text.substr(0, text.size() - 1), '\n');
+    if (lines.size() < 6 || lines.front() != kHeader || lines.back() != kEnd)
+        return std::nullopt;
+    EditJournal journal;
+    for (size_t i = 1; i + 1 < lines.size(); ++i) {
+        const std::vector<std::string_view> parts = split(lines[i], '\t');
+        const std::string_view key = parts[0];
+        if (key == "field" && parts.size() == 4) {
+            const auto entry = number(parts[1]);
+            auto name = unescaped(parts[2]);
+            auto value = unescaped(parts[3]);
+            if (!entry || *entry > 9 || !name || !value)
+                return std::nullopt;
+            journal.fields.push_back({int(*entry), std::move(*name), std::move(*value)});
+        } else if (parts.size() == 2 && (key == "kind" || key == "id")) {
+            auto value = unescaped(parts[1]);
+            if (!value)
+                return std::nullopt;
+            (key == "kind" ? journal.kind : journal.id) = std::move(*value);
+        } else if (parts.size() == 2 && (key == "started" || key == "written")) {
+            const auto value = number(parts[1]);
+            if (!value)
+                return std::nullopt;
+            (key == "started" ? journal.started : journal.written) = *value;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (journalFileName(journal.kind, journal.id, journal.started).empty())
+        return std::nullopt;
+    return journal;
+}
+
+bool writeJournalFile(const std::string& path, const std::string& text)
+{
+    const std::string temporary = path + ".tmp";
+#ifdef _WIN32
+    FILE* file = std::fopen(temporary.c_str(), "wb");
+    if (!file)
+        return false;
+    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    const bool closed = std::fclose(file) == 0;
+#else
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return false;
+    ::fchmod(fd, 0600);
+    size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n <= 0)
+            break;
+        done += size_t(n);
+    }
+    const bool written = done == text.size() && ::fsync(fd) == 0;
+    const bool closed = ::close(fd) == 0;
+#endif
+    std::error_code error;
+    if (written && closed)
+        std::filesystem::rename(temporary, path, error);
+    if (!written || !closed || error) {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+std::vector<std::string> journalFiles(const std::string& folder)
+{
+    std::vector<std::string> files;
+    std::error_code error;
+    for (const auto& item : std::filesystem::directory_iterator(folder, error)) {
+        const std::string name = item.path().filename().string();
+        if (name.rfind("journal-", 0) == 0 && name.size() > 12 &&
+            name.compare(name.size() - 4, 4, ".txt") == 0)
+            files.push_back(item.path().string());
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+std::string setJournalAside(const std::string& path)
+{
+    const std::string aside = path + ".endommage";
+    std::error_code error;
+    std::filesystem::rename(path, aside, error);
+    return error ? path : aside;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The journal of unsaved edits: one small file per record in the settings folder, so that edits a
+// crash, a killed process or a power cut interrupted can be offered back. It holds field names and
+// values of the record's pages only: never a password nor a deployment setting.
+
+struct JournalField {
+    int entry = 0;     // tab entry of the field
+    std::string name;  // its field name
+    std::string value; // the value typed (Windows-1252)
+};
+
+struct EditJournal {
+    std::string kind;      // "VO", "VD", "VN", "CL"
+    std::string id;        // the record's identifier; empty for a record not yet created
+    long long started = 0; // for a record not yet created: when it was started (seconds)
+    long long written = 0; // when the edits were last written (seconds since 1970, UTC)
+    std::vector<JournalField> fields;
+};
+
+// "journal-VO-1003.txt", or "journal-CL-nouveau-<started>.txt" for a record not yet created;
+// empty when the identifier is not a plain number.
+std::string journalFileName(std::string_view kind, std::string_view id, long long started);
+
+std::string journalText(const EditJournal& journal);
+// Nothing when the text is not a whole journal (truncated, damaged or foreign).
+std::optional<EditJournal> parseJournal(std::string_view text);
+
+// Writes the text to a temporary file readable by the user only, flushes it to disk and renames
+// it over the journal; false when the folder cannot be written.
+bool writeJournalFile(const std::string& path, const std::string& text);
+// The journal files of a folder, by name.
+std::vector<std::string> journalFiles(const std::string& folder);
+// A journal that cannot be read is renamed "<name>.endommage", out of the way; the new path.
+std::string setJournalAside(const std::string& path);

@@ -1,0 +1,70 @@
+// The journal of unsaved edits: its text read back whole, a damaged file refused, and the file
+// written whole and readable by the user only.
+#include <filesystem>
+#include <fstream>
+
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include "editing/EditJournal.h"
+#include "tests/support/TempFolder.h"
+
+TEST(EditJournal, TheTextReadsBackAndAnyDamageIsRefused)
+{
+    EditJournal journal{"VO", "1003", 0, 1765339200, {}};
+    journal.fields = {{1, "PrixVente", "27777.00"},
+                      {1, "Commentaires", "Ligne 1\r\nTab\there \\ fin"},
+                      {7, "CliNom", "O'NEIL \xE9"}};
+    const std::string text = journalText(journal);
+    const auto back = parseJournal(text);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->kind, "VO");
+    EXPECT_EQ(back->id, "1003");
+    EXPECT_EQ(back->written, 1765339200);
+    ASSERT_EQ(back->fields.size(), 3u);
+    EXPECT_EQ(back->fields[1].value, "Ligne 1\r\nTab\there \\ fin");
+    EXPECT_EQ(back->fields[2].entry, 7);
+
+    const std::string damaged[] = {
+        "",
+        text.substr(0, text.size() / 2), // cut by a power failure
+        text.substr(0, text.size() - 4), // the end mark missing
+        "Journal Saisie des Fiches 1\nkind\tVO\nid\t../x\nstarted\t0\nwritten\t1\nfin\n",
+        "Journal Saisie des Fiches "
+        "1\nkind\tVO\nid\t1\nstarted\t0\nwritten\t1\nfield\t12\tA\tB\nfin\n",
+        "Journal Saisie des Fiches 1\nkind\tVO\nid\t1\nstarted\t0\nwritten\tx\nfin\n",
+        "Journal Saisie des Fiches "
+        "1\nkind\tVO\nid\t1\nstarted\t0\nwritten\t1\nfield\t1\tA\tB\\\nfin\n",
+    };
+    for (const std::string& bad : damaged)
+        EXPECT_FALSE(parseJournal(bad)) << bad;
+}
+
+TEST(EditJournal, FileNamesFollowTheRecordAndRefuseOddIdentifiers)
+{
+    EXPECT_EQ(journalFileName("VO", "1003", 0), "journal-VO-1003.txt");
+    EXPECT_EQ(journalFileName("CL", "", 1765339200), "journal-CL-nouveau-1765339200.txt");
+    EXPECT_EQ(journalFileName("CL", "-1", 5), "");
+    EXPECT_EQ(journalFileName("VO", "../1", 0), "");
+    EXPECT_EQ(journalFileName("", "1", 0), "");
+}
+
+TEST(EditJournal, TheFileIsWrittenWholeForItsUserOnly)
+{
+    TempFolder folder;
+    const std::string path = folder.file("journal-VO-1003.txt");
+    const std::string text = journalText({"VO", "1003", 0, 1, {{1, "Km", "12000"}}});
+    ASSERT_TRUE(writeJournalFile(path, text));
+    struct stat info {};
+    ASSERT_EQ(stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    std::ifstream in(path, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), text);
+    EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
+    EXPECT_EQ(journalFiles(folder.path()), std::vector<std::string>{path});
+    const std::string aside = setJournalAside(path);
+    EXPECT_EQ(aside, path + ".endommage");
+    EXPECT_TRUE(journalFiles(folder.path()).empty());
+    EXPECT_FALSE(writeJournalFile(folder.file("absent/journal-VO-1.txt"), text));
+}
