@@ -18,6 +18,8 @@
 #include "editing/FieldRules.h"
 #include "editing/SaveRules.h"
 #include "editing/Statements.h"
+#include "grids/ActionRules.h"
+#include "grids/GridLines.h"
 #include "server/Endpoints.h"
 #include "ui/controls/ComboBox.h"
 #include "ui/controls/DatePicker.h"
@@ -59,6 +61,11 @@ public:
     }
     // A warning that stays on screen whatever the requests after it leave in the warning line.
     void keepNotice(const QString& warning) { notice_ = warning; }
+    // The last request was sent and its answer lost: the server may have applied it.
+    bool answerLost() const { return window_.LastDelivery == Delivery::Unknown; }
+    // A line insert whose fate is unknown: never sent again; the client is reloaded at the end.
+    void noteUnknownInsert() { unknownInsert_ = true; }
+    bool unknownInsert() const { return unknownInsert_; }
 
     bool finish()
     {
@@ -80,6 +87,7 @@ private:
     bool sent_ = false;
     bool lineSent_ = false;
     bool refused_ = false;
+    bool unknownInsert_ = false;
     std::optional<QString> notice_;
 };
 
@@ -186,7 +194,10 @@ std::optional<bool> saveActionLine(TAxKelvaro& window, SaveRun& run)
         window.ngAction->selectCell(line.MissingCol, int(entry) - 1);
         return window.FlagNewEnreg;
     }
-    if (run.send(SaveRun::What::Line, window.FlagNewAction, line.Statement, replyfile::SqlAction)) {
+    // The line's own marker says whether it is inserted (the flag follows the line tested last).
+    const bool insert = window.ngAction->cell(actcol::Marker, int(entry) - 1) == kActionNewMarker;
+    window.FlagNewAction = insert;
+    if (run.send(SaveRun::What::Line, insert, line.Statement, replyfile::SqlAction)) {
         for (int k = 1; k <= 10; ++k) {
             TsDesc& cell = line.Cells[k];
             if (cell.OrgValue == cell.Value)
@@ -196,6 +207,17 @@ std::optional<bool> saveActionLine(TAxKelvaro& window, SaveRun& run)
                                       fromCp1252(cell.Value));
             cell.OrgValue = cell.Value;
         }
+        const std::string reply = window.replyPath(replyfile::SqlAction);
+        const std::optional<std::string> key =
+            insert && fileExists(reply) ? insertedKey(LoadTextFile(reply)) : std::nullopt;
+        if (key)
+            window.actionLineInserted(int(entry), *key);
+        else if (insert)
+            run.noteUnknownInsert();
+    } else if (insert && run.answerLost()) {
+        line.Statement.clear();
+        run.noteUnknownInsert();
+        return std::nullopt;
     }
     window.TestActionUpdate(int(entry));
     return std::nullopt;
@@ -214,14 +236,24 @@ void keyLost(TAxKelvaro& window, SaveRun& run, TsPage& page)
     run.keepNotice(keyLostWarning());
 }
 
-// A new row: its key from the reply, then the record is reloaded under it.
-void takeNewKey(TAxKelvaro& window, SaveRun& run, TsPage& page)
+// A new row: its key from the reply, then the record is reloaded under it. A client vehicle is
+// shown under its key within its client, whose identifiers stay.
+void takeNewKey(TAxKelvaro& window, SaveRun& run, TsPage& page, bool clientVehicle)
 {
     const std::string reply = window.replyPath(replyfile::SqlVO);
     const std::optional<std::string> key =
         fileExists(reply) ? insertedKey(LoadTextFile(reply)) : std::nullopt;
+    if (!key && clientVehicle) {
+        run.noteUnknownInsert();
+        return;
+    }
     if (!key) {
         keyLost(window, run, page);
+        return;
+    }
+    if (clientVehicle) {
+        window.FlagNewVehicle = false;
+        window.showNewClientVehicle(*key);
         return;
     }
     if (isClientBeingCreated(toCp1252(window.LbIDCustomer->text())))
@@ -248,11 +280,17 @@ void savePage(TAxKelvaro& window, SaveRun& run)
         run.refuse(unkeyedPageWarning(window.Tabs->tabText(active)));
         return;
     }
-    const bool insert = window.FlagNewEnreg || (window.FlagNewVehicle && active == 7);
-    if (!run.send(SaveRun::What::Page, insert, statement, replyfile::SqlVO))
+    const bool clientVehicle = !window.FlagNewEnreg && window.FlagNewVehicle && active == 7;
+    const bool insert = window.FlagNewEnreg || clientVehicle;
+    if (!run.send(SaveRun::What::Page, insert, statement, replyfile::SqlVO)) {
+        if (clientVehicle && run.answerLost()) {
+            page.Statement.clear();
+            run.noteUnknownInsert();
+        }
         return;
+    }
     if (insert) {
-        takeNewKey(window, run, page);
+        takeNewKey(window, run, page, clientVehicle);
     } else {
         for (TsDesc& field : page.Fields)
             field.OrgValue = field.Value;
@@ -305,6 +343,10 @@ bool TAxKelvaro::SaveChanges()
     WriteTrace("Save Changes -2-");
     saveFixedFees(*this, run, kind);
     WriteTrace("Save Changes -1-");
+    if (run.unknownInsert()) {
+        // The save is not confirmed, whatever the reload leaves in the warning line.
+        run.refuse(unknownInsertWarning(reloadClientAfterUnknownInsert()));
+    }
     return run.finish();
 }
 

@@ -71,6 +71,7 @@ bool TAxKelvaro::HttpExecute(const std::string& url, const std::string& fileName
         [&] { outcome = runGet(*IdHTTP1, full, [](int ms) { QThread::msleep(ulong(ms)); }); });
     if (outcome.newConnection)
         IdHTTP1Status("Connected.");
+    LastDelivery = outcome.failed ? outcome.delivery : Delivery::Answered;
     if (outcome.failed) {
         if (outcome.error.find(" 401") != std::string::npos) {
             IdHTTP1SelectAuthorization();

@@ -80,6 +80,8 @@ public:
     // Path of a reply file in TempFolder.
     std::string replyPath(const char* fileName) const;
     bool requestRunning() const { return RequestDepth > 0; }
+    // What is known of the last HttpExecute that failed: whether it reached the server.
+    Delivery LastDelivery = Delivery::Answered;
 
     // ---- Record view (view/) ----
     void UpdateView(bool reloadDescriptions);
@@ -309,11 +311,30 @@ public:
     void ngActionKeyPress(ControlFace& sender, QChar& key);
     void ngActionCellFormating(int column, int row, CellFormat& format);
     void JvXPBtnNewActionClick();
+    // Fills the grid from the client document, its columns from the structure document.
+    void LoadInfoAction();
+    // The name of a salesperson by identifier; empty when there is none.
+    std::string ngActionGetInfoCom(const std::string& idCom);
+    // A new action was inserted under this key: its line becomes an ordinary line.
+    void actionLineInserted(int entry, const std::string& key);
+    // The value a cell held before its editor opened, given back when its text is refused.
+    struct ActionEdit {
+        int column = -1;
+        int row = -1;
+        std::string value;
+    } ActionEditBefore;
     // Client vehicles
     void ngVehiclesBeforeSelect(int column, int row, bool& accept);
     void ngVehiclesSelectCell(int column, int row);
     void ngVehiclesCellClick(int column, int row);
     void JvXPBtnNewVehicleClick();
+    void LoadInfoVehicle();
+    // A new client vehicle was inserted under this key: the client is reloaded with it selected.
+    void showNewClientVehicle(const std::string& key);
+    // An action or client vehicle insert whose answer was lost may have been applied: it is not
+    // sent again; the client is reloaded (unless other changes wait) so the user sees whether it
+    // exists. True when reloaded.
+    bool reloadClientAfterUnknownInsert();
     // Options lists and new-vehicle dates
     void czVDOptionsClick();
     void czVNOptionsClick();
