@@ -17,8 +17,9 @@
 bool TAxKelvaro::commitFocusedControl()
 {
     for (DataGrid* grid : {ngFrevo, ngAction, ngVehicles, ngSearch}) {
+        // A refused cell keeps its editor open: the user corrects it or leaves it.
         if (grid->isEditing())
-            return grid->endEditing(true);
+            return grid->commitEditingForCommand();
     }
     // The window's focus widget, also while another window is in front (a reload asked by the
     // launcher).

@@ -39,8 +39,14 @@ public:
     {}
 
     // Sends a statement; true when the server took it (the warning line is empty afterwards).
-    bool send(What what, bool insert, const std::string& statement, const char* replyFile)
+    // An insert whose answer was lost before is sent again only when the user says so.
+    bool send(What what, bool insert, const std::string& statement, const char* replyFile,
+              UncertainInsert kind)
     {
+        if (insert && window_.Uncertain == kind && !window_.confirmUncertainInsert()) {
+            refused_ = true;
+            return false;
+        }
         if ((what == What::Line || (what == What::Page && lineSent_)) && defaultCursor_ &&
             !QApplication::overrideCursor())
             QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -50,6 +56,13 @@ public:
                             window_.replyPath(replyFile));
         lineSent_ = lineSent_ || what == What::Line;
         sent_ = sent_ || what != What::FixedFees;
+        if (insert) {
+            // A row may exist on the server that the window does not know of.
+            if (window_.LastDelivery == Delivery::Unknown)
+                window_.Uncertain = kind;
+            else if (window_.Uncertain == kind)
+                window_.Uncertain = UncertainInsert::None;
+        }
         return window_.LbDebugInfo0->text().isEmpty();
     }
 
@@ -61,11 +74,10 @@ public:
     }
     // A warning that stays on screen whatever the requests after it leave in the warning line.
     void keepNotice(const QString& warning) { notice_ = warning; }
-    // The last request was sent and its answer lost: the server may have applied it.
-    bool answerLost() const { return window_.LastDelivery == Delivery::Unknown; }
-    // A line insert whose fate is unknown: never sent again; the client is reloaded at the end.
-    void noteUnknownInsert() { unknownInsert_ = true; }
-    bool unknownInsert() const { return unknownInsert_; }
+    // A cost line or a fixed fee was inserted without an answer: the record is shown again, so
+    // the user sees whether it exists, before anything is sent again.
+    void reloadWhenDone() { reload_ = true; }
+    bool reloadAsked() const { return reload_; }
 
     bool finish()
     {
@@ -87,7 +99,7 @@ private:
     bool sent_ = false;
     bool lineSent_ = false;
     bool refused_ = false;
-    bool unknownInsert_ = false;
+    bool reload_ = false;
     std::optional<QString> notice_;
 };
 
@@ -142,12 +154,15 @@ void saveCostLine(TAxKelvaro& window, SaveRun& run)
     const size_t entry = pendingLine(window.FrevoRows);
     if (entry == 0)
         return;
-    TsLine& line = window.FrevoRows[entry];
-    if (run.send(SaveRun::What::Line, window.FlagNewFrevo, line.Statement, replyfile::SqlFrevo)) {
-        for (int k = 1; k <= 8; ++k)
-            line.Cells[k].OrgValue = line.Cells[k].Value;
+    const bool insert = window.FlagNewFrevo;
+    const bool sent = run.send(SaveRun::What::Line, insert, window.FrevoRows[entry].Statement,
+                               replyfile::SqlFrevo, UncertainInsert::CostLine);
+    if (insert && window.LastDelivery == Delivery::Unknown) {
+        // The line may exist: the record is shown again once the save has ended.
+        run.reloadWhenDone();
+        return;
     }
-    window.TestFrevoUpdate(int(entry));
+    window.frevoLineSent(int(entry), insert, sent);
 }
 
 // The checks of the client page and of its new action; the result to return at once when one
@@ -197,7 +212,8 @@ std::optional<bool> saveActionLine(TAxKelvaro& window, SaveRun& run)
     // The line's own marker says whether it is inserted (the flag follows the line tested last).
     const bool insert = window.ngAction->cell(actcol::Marker, int(entry) - 1) == kActionNewMarker;
     window.FlagNewAction = insert;
-    if (run.send(SaveRun::What::Line, insert, line.Statement, replyfile::SqlAction)) {
+    if (run.send(SaveRun::What::Line, insert, line.Statement, replyfile::SqlAction,
+                 UncertainInsert::ActionLine)) {
         for (int k = 1; k <= 10; ++k) {
             TsDesc& cell = line.Cells[k];
             if (cell.OrgValue == cell.Value)
@@ -210,14 +226,8 @@ std::optional<bool> saveActionLine(TAxKelvaro& window, SaveRun& run)
         const std::string reply = window.replyPath(replyfile::SqlAction);
         const std::optional<std::string> key =
             insert && fileExists(reply) ? insertedKey(LoadTextFile(reply)) : std::nullopt;
-        if (key)
-            window.actionLineInserted(int(entry), *key);
-        else if (insert)
-            run.noteUnknownInsert();
-    } else if (insert && run.answerLost()) {
-        line.Statement.clear();
-        run.noteUnknownInsert();
-        return std::nullopt;
+        if (insert)
+            window.actionLineInserted(int(entry), key.value_or(std::string()));
     }
     window.TestActionUpdate(int(entry));
     return std::nullopt;
@@ -243,17 +253,16 @@ void takeNewKey(TAxKelvaro& window, SaveRun& run, TsPage& page, bool clientVehic
     const std::string reply = window.replyPath(replyfile::SqlVO);
     const std::optional<std::string> key =
         fileExists(reply) ? insertedKey(LoadTextFile(reply)) : std::nullopt;
-    if (!key && clientVehicle) {
-        run.noteUnknownInsert();
+    if (clientVehicle) {
+        // Without its key the client is shown again from its first vehicle.
+        for (TsDesc& field : page.Fields)
+            field.OrgValue = field.Value;
+        window.FlagNewVehicle = false;
+        window.showNewClientVehicle(key.value_or(std::string()));
         return;
     }
     if (!key) {
         keyLost(window, run, page);
-        return;
-    }
-    if (clientVehicle) {
-        window.FlagNewVehicle = false;
-        window.showNewClientVehicle(*key);
         return;
     }
     if (isClientBeingCreated(toCp1252(window.LbIDCustomer->text())))
@@ -282,13 +291,9 @@ void savePage(TAxKelvaro& window, SaveRun& run)
     }
     const bool clientVehicle = !window.FlagNewEnreg && window.FlagNewVehicle && active == 7;
     const bool insert = window.FlagNewEnreg || clientVehicle;
-    if (!run.send(SaveRun::What::Page, insert, statement, replyfile::SqlVO)) {
-        if (clientVehicle && run.answerLost()) {
-            page.Statement.clear();
-            run.noteUnknownInsert();
-        }
+    if (!run.send(SaveRun::What::Page, insert, statement, replyfile::SqlVO,
+                  UncertainInsert::Record))
         return;
-    }
     if (insert) {
         takeNewKey(window, run, page, clientVehicle);
     } else {
@@ -304,9 +309,13 @@ void saveFixedFees(TAxKelvaro& window, SaveRun& run, const std::string& kind)
         return;
     std::string statement;
     window.TestFraisFixes(statement);
-    if (!statement.empty() &&
-        run.send(SaveRun::What::FixedFees, true, statement, replyfile::SqlFrevo))
+    if (statement.empty())
+        return;
+    if (run.send(SaveRun::What::FixedFees, true, statement, replyfile::SqlFrevo,
+                 UncertainInsert::FixedFee))
         window.UpdateView(false);
+    else if (window.LastDelivery == Delivery::Unknown)
+        run.reloadWhenDone();
 }
 
 } // namespace
@@ -341,13 +350,19 @@ bool TAxKelvaro::SaveChanges()
     WriteTrace("Save Changes -1-");
     savePage(*this, run);
     WriteTrace("Save Changes -2-");
-    saveFixedFees(*this, run, kind);
+    if (!run.reloadAsked())
+        saveFixedFees(*this, run, kind);
     WriteTrace("Save Changes -1-");
-    if (run.unknownInsert()) {
-        // The save is not confirmed, whatever the reload leaves in the warning line.
-        run.refuse(unknownInsertWarning(reloadClientAfterUnknownInsert()));
+    const bool saved = run.finish();
+    // Unless the page itself still waits to be sent, which a reload would lose: then the next save
+    // asks first.
+    const int active = Tabs->currentIndex() + 1;
+    if (run.reloadAsked() && active > 0 && active < kPageEntries &&
+        TabDesc[active].Statement.empty()) {
+        frevoInsertOutcomeUnknown();
+        return false;
     }
-    return run.finish();
+    return saved;
 }
 
 void TAxKelvaro::showMissingValue(ControlFace& control)

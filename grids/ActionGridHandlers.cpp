@@ -215,7 +215,13 @@ void TAxKelvaro::actionLineInserted(int entry, const std::string& key)
     TsLine& line = ActionRows[std::size_t(entry)];
     line.Cells[actcol::Id].OrgValue = line.Cells[actcol::Id].Value = key;
     ngAction->setCell(actcol::Id, entry - 1, fromCp1252(key));
-    setMarker(*ngAction, entry - 1, kActionDeleteMarker, kActionDeleteHint);
+    // Without its key the line cannot be changed or deleted until the client is reloaded.
+    if (key.empty()) {
+        WriteTrace("Action enregistrée sans identifiant dans la réponse du serveur");
+        setMarker(*ngAction, entry - 1, kActionNoAction, "");
+    } else {
+        setMarker(*ngAction, entry - 1, kActionDeleteMarker, kActionDeleteHint);
+    }
     FlagNewAction = false;
 }
 

@@ -165,19 +165,8 @@ int missingActionColumn(const TsLine& line)
 
 std::string actionLineStatement(const TsLine& line, const ActionStatementContext& context)
 {
-    const GridLineChanges changes = gridLineChanges(line, context.newLine && !context.deletion);
-    const std::string table = "tActions";
-    if (context.deletion)
-        return changes.condition.empty() ? std::string()
-                                         : "Delete * from " + table + " where " + changes.condition;
-    if (!changes.any())
-        return {};
-    if (context.newLine)
-        return "Insert into " + table + " (" + changes.names + ", idClient, idAction ) Values (" +
-               changes.values + ", " + context.clientId + ", :NewID)";
-    if (changes.condition.empty())
-        return {}; // it would change every action
-    return "Update " + table + " set " + changes.sets + " where " + changes.condition;
+    return gridLineStatement(line, {"tActions", "idClient", context.clientId, "idAction",
+                                    context.newLine, context.deletion});
 }
 
 ActionLineLeave leaveActionLine(std::span<const TsLine> lines, int rowCount, int targetRow,

@@ -11,34 +11,34 @@ void appendListed(std::string& list, const std::string& item)
 }
 } // namespace
 
-GridLineChanges gridLineChanges(const TsLine& line, bool insert)
+std::string gridLineStatement(const TsLine& line, const GridLineStatement& form)
 {
-    GridLineChanges changes;
+    const bool insert = form.newLine && !form.deletion;
+    std::string names, values, sets, condition;
     for (const TsDesc& cell : line.Cells) {
         if (cell.FieldName.empty())
             continue;
         if (cell.OrgValue != cell.Value) {
             const std::string literal = valueLiteral(cell.Value, cell.InfoType);
             if (insert) {
-                appendListed(changes.names, cell.FieldName);
-                appendListed(changes.values, literal);
+                appendListed(names, cell.FieldName);
+                appendListed(values, literal);
             } else {
-                appendListed(changes.sets, cell.FieldName + "=" + literal);
+                appendListed(sets, cell.FieldName + "=" + literal);
             }
-        } else if (changes.condition.empty()) {
-            changes.condition =
-                "(" + keyCondition(cell.FieldName, cell.OrgValue, cell.InfoType) + ")";
+        } else if (condition.empty()) {
+            condition = "(" + keyCondition(cell.FieldName, cell.OrgValue, cell.InfoType) + ")";
         }
     }
-    return changes;
-}
-
-QString unknownInsertWarning(bool reloaded)
-{
-    const QString start = QStringLiteral("Ajout sans réponse du serveur : il a peut-être été "
-                                         "enregistré et n'a pas été renvoyé. ");
-    return start + (reloaded ? QStringLiteral("La fiche du client a été rechargée : vérifiez-y "
-                                              "l'ajout avant de le saisir à nouveau.")
-                             : QStringLiteral("Enregistrez les autres modifications puis "
-                                              "actualisez la fiche pour le vérifier."));
+    const std::string table = tableReference(form.table);
+    if (form.deletion)
+        return condition.empty() ? std::string() : "Delete * from " + table + " where " + condition;
+    if (names.empty() && sets.empty())
+        return {};
+    if (insert)
+        return "Insert into " + table + " (" + names + ", " + form.parentColumn + ", " +
+               form.keyColumn + " ) Values (" + values + ", " + form.parentId + ", :NewID)";
+    if (condition.empty())
+        return {};
+    return "Update " + table + " set " + sets + " where " + condition;
 }

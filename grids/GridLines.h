@@ -1,24 +1,23 @@
 #pragma once
 
 #include <string>
-
-#include <QString>
+#include <string_view>
 
 #include "view/TsPage.h"
 
-// What the statement of a sub-record grid line is made of: its changed cells and its key. Cells
-// without a field name (columns the structure does not describe) take no part.
-struct GridLineChanges {
-    std::string names;     // for an insert: the changed columns, "a,b"
-    std::string values;    // their literals, in the same order
-    std::string sets;      // for an update: "a=1,b='x'"
-    std::string condition; // "(key=1)" from the first unchanged cell; empty when none is unchanged
-    bool any() const { return !names.empty() || !sets.empty(); }
+// The statement of a sub-record grid line (reconditioning costs, follow-up actions): its changed
+// cells and its key. Cells without a field name (columns the structure does not describe) take
+// no part.
+struct GridLineStatement {
+    std::string table;        // as named: "tVO - Frevo", "tActions"
+    std::string parentColumn; // the column holding the record's key: "idVO", "idClient"
+    std::string parentId;     // the record's key
+    std::string keyColumn;    // the line's own key, given by the server: "idFrevo", "idAction"
+    bool newLine = false;     // the line is inserted
+    bool deletion = false;
 };
 
-// The first unchanged cell is the line's key: its identifier, which is never edited.
-GridLineChanges gridLineChanges(const TsLine& line, bool insert);
-
-// The warning of a line insert whose answer was lost: it may have been applied, and it is not
-// sent again. Reloaded: the client was reloaded to show whether it was.
-QString unknownInsertWarning(bool reloaded);
+// The insert of every changed cell, the update of the changed cells keyed by the first unchanged
+// cell (the identifier, which is never edited), or the deletion keyed so; empty when nothing
+// changed, or when an update or a deletion would have no key (it would reach every line).
+std::string gridLineStatement(const TsLine& line, const GridLineStatement& form);

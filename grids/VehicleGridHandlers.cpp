@@ -166,14 +166,3 @@ void TAxKelvaro::showNewClientVehicle(const std::string& key)
     if (const int row = rowOfVehicle(*ngVehicles, fromCp1252(key)); row >= 0)
         showVehicleRow(*this, row);
 }
-
-bool TAxKelvaro::reloadClientAfterUnknownInsert()
-{
-    WriteTrace("Ajout sans réponse du serveur : il n'est pas renvoyé, la fiche est rechargée");
-    // Other changes waiting to be sent would be lost by the reload.
-    if (anythingPending())
-        return false;
-    VehicleIndex = 0;
-    JvXPBtnActualizeClick();
-    return true;
-}

@@ -107,6 +107,21 @@ void TAxKelvaro::JvXPBtnSearchClick()
     }
 }
 
+void TAxKelvaro::openSearchOn(TextLabel* label, PictureButton* button, const QString& text,
+                              bool exact)
+{
+    if (Panel1->isHidden())
+        JvXPBtnSearchClick();
+    if (Panel1->isHidden())
+        return; // the field being edited refused to be left
+    BtnActivate(label, button);
+    ncbSearch->setText(text);
+    ExactSearch = exact;
+    UseWhereClause = false;
+    SearchCountdown = 0;
+    HttpGetSearchInfo(0);
+}
+
 void TAxKelvaro::TSLbNVOClick()
 {
     BtnActivate(TSLbNVO, TSNVO);

@@ -47,13 +47,16 @@ void TAxKelvaro::waitForRequest(const std::function<void()>& work)
         work();
         QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
     });
-    // Painting and timers go on; clicks and keys wait for the end of the request.
+    // Painting and timers go on; clicks and keys wait for the end of the request. A close asked
+    // meanwhile is taken up once it ends.
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     worker.join();
     if (--RequestDepth == 0 && !PendingWork.empty() && !FlushScheduled) {
         FlushScheduled = true;
         QMetaObject::invokeMethod(this, &TAxKelvaro::flushWork, Qt::QueuedConnection);
     }
+    if (RequestDepth == 0 && CloseRequested)
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
 bool TAxKelvaro::HttpExecute(const std::string& url, const std::string& fileName)
@@ -67,11 +70,13 @@ bool TAxKelvaro::HttpExecute(const std::string& url, const std::string& fileName
     WriteTrace("HttpExecute : " + fromCp1252(full) + " -> " + QString::fromStdString(fileName));
 
     RequestOutcome outcome;
+    RunningStatement = isStatementUrl(full);
     waitForRequest(
         [&] { outcome = runGet(*IdHTTP1, full, [](int ms) { QThread::msleep(ulong(ms)); }); });
+    RunningStatement = false;
+    LastDelivery = outcome.failed ? outcome.delivery : Delivery::Answered;
     if (outcome.newConnection)
         IdHTTP1Status("Connected.");
-    LastDelivery = outcome.failed ? outcome.delivery : Delivery::Answered;
     if (outcome.failed) {
         if (outcome.error.find(" 401") != std::string::npos) {
             IdHTTP1SelectAuthorization();
@@ -102,7 +107,10 @@ void TAxKelvaro::HttpPost(const std::string& url, const std::string& fileName,
     IdleSeconds = 0;
 
     RequestOutcome outcome;
+    RunningStatement = true;
     waitForRequest([&] { outcome = runPost(*IdHTTP1, full, form); });
+    RunningStatement = false;
+    LastDelivery = outcome.error.empty() ? Delivery::Answered : outcome.delivery;
     if (!outcome.error.empty())
         WriteTrace("HttpPost Exception : " + fromCp1252(outcome.error));
     if (!writeReplyFile(fileName, outcome.reply))
@@ -110,13 +118,13 @@ void TAxKelvaro::HttpPost(const std::string& url, const std::string& fileName,
     setWarningText(fromCp1252(outcome.warning));
 }
 
-void TAxKelvaro::CachedGet(const std::string& url, const std::string& fileName)
+bool TAxKelvaro::CachedGet(const std::string& url, const std::string& fileName)
 {
     const bool fresh = ForceDocuments || ctrlHeld();
     const auto age = fileAgeSeconds(fileName);
     if (!fresh && age && *age < kCacheSeconds)
-        return;
-    HttpExecute(url, fileName);
+        return false;
+    return HttpExecute(url, fileName);
 }
 
 bool TAxKelvaro::ctrlHeld() const

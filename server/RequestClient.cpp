@@ -1,6 +1,7 @@
 #include "server/RequestClient.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -50,19 +51,29 @@ std::string noProxyList()
     return list + "127.0.0.1,localhost,::1";
 }
 
-// The whole-transfer limit of a file, which grows with what is known of its size.
+// What libcurl's progress callback watches: the whole-transfer limit of a file, which grows with
+// what is known of its size, and the window's wish to cancel a document or a download.
 struct FileClock {
+    bool limited = false;
     TransferLimit limit;
     std::chrono::steady_clock::time_point start;
     bool tripped = false;
     long elapsedMs = 0;
     curl_off_t received = 0;
+    const std::atomic<bool>* cancel = nullptr; // null: the request is never cancelled
+    bool cancelled = false;
 };
 
 int checkFileClock(void* clock, curl_off_t dlTotal, curl_off_t dlNow, curl_off_t ulTotal,
                    curl_off_t ulNow)
 {
     auto* file = static_cast<FileClock*>(clock);
+    if (file->cancel && file->cancel->load()) {
+        file->cancelled = true;
+        return 1;
+    }
+    if (!file->limited)
+        return 0;
     const curl_off_t size = std::max({dlTotal, dlNow, ulTotal, ulNow, curl_off_t(0)});
     file->elapsedMs = long(std::chrono::duration_cast<std::chrono::milliseconds>(
                                std::chrono::steady_clock::now() - file->start)
@@ -127,17 +138,21 @@ void RequestClient::prepare(RequestMode mode)
 {
     CURL* curl = handle_->curl;
     curl_easy_setopt(curl, CURLOPT_FRESH_CONNECT, mode.freshConnection ? 1L : 0L);
+    cancel_ = false;
+    handle_->fileClock = FileClock{};
+    // A statement is never cancelled: it may have been applied.
+    handle_->fileClock.cancel = mode.freshConnection ? nullptr : &cancel_;
     if (mode.file) {
-        handle_->fileClock = FileClock{fileLimit_, std::chrono::steady_clock::now()};
+        handle_->fileClock.limited = true;
+        handle_->fileClock.limit = fileLimit_;
+        handle_->fileClock.start = std::chrono::steady_clock::now();
         curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, 0L);
-        curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, checkFileClock);
-        curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &handle_->fileClock);
-        curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
     } else {
-        handle_->fileClock = FileClock{};
         curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, documentLimitMs_);
-        curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 1L);
     }
+    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, checkFileClock);
+    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &handle_->fileClock);
+    curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl, CURLOPT_PATH_AS_IS, 1L);
     curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 0L);
@@ -178,6 +193,10 @@ HttpReply RequestClient::perform()
     reply.connected = connectTime > 0 || requestSize > 0;
     reply.curlCode = int(code);
     const FileClock& file = handle_->fileClock;
+    if (code == CURLE_ABORTED_BY_CALLBACK && file.cancelled) {
+        reply.error = "Requête annulée à la fermeture de la fenêtre";
+        return reply;
+    }
     if (code == CURLE_ABORTED_BY_CALLBACK && file.tripped) {
         // Told as libcurl tells its own time-out.
         char text[CURL_ERROR_SIZE];

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <memory>
 #include <string>
 #include <vector>
@@ -64,6 +65,9 @@ public:
 
     // Drops the connection; the next request opens a new one. Cookies are kept.
     void closeConnection();
+    // From another thread: ends the running request unless it is a statement (a document or a
+    // download is dropped; a statement may already be applied and always runs to its end).
+    void cancel() { cancel_ = true; }
     // Empty host: no proxy (also ignoring the environment).
     void setProxy(const std::string& host, int port);
     // Read time-out in milliseconds (tests use shorter ones); 0 disables it.
@@ -88,4 +92,5 @@ private:
     TransferLimit fileLimit_ = kFileTransferLimit;
     std::string proxy_;
     std::string lastUrl_;
+    std::atomic<bool> cancel_{false};
 };

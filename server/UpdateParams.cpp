@@ -6,6 +6,7 @@
 
 #include "app/Cp1252.h"
 #include "app/Paths.h"
+#include "server/DocumentCheck.h"
 #include "server/Endpoints.h"
 #include "server/TXml.h"
 
@@ -26,9 +27,26 @@ void TAxKelvaro::UpdateParams()
             if (listsConcession != concession)
                 std::remove(lists.c_str());
         }
-        CachedGet(endpoint::infoEquip(base, concession), lists);
-        CachedGet(endpoint::infoStruct(base, concession), replyPath(replyfile::Struct));
+        // A document that is not one of its kind (an error page, a cut reply) is never cached.
+        if (CachedGet(endpoint::infoEquip(base, concession), lists))
+            keepReadableDocument(lists, "ParsS", "AxInfoEquip");
+        const std::string structure = replyPath(replyfile::Struct);
+        if (CachedGet(endpoint::infoStruct(base, concession), structure))
+            keepReadableDocument(structure, "axStructS", "AxInfoStruct");
     } catch (const std::exception& error) {
         WriteTrace(QStringLiteral("UpdateParams : ") + QString::fromUtf8(error.what()));
     }
+}
+
+bool TAxKelvaro::keepReadableDocument(const std::string& fileName, const char* kindElement,
+                                      const char* endpointName)
+{
+    if (fileExists(fileName) && readableDocument(LoadTextFile(fileName), kindElement))
+        return true;
+    std::remove(fileName.c_str());
+    const QString warning =
+        QStringLiteral("Exception : réponse illisible du serveur pour ") + endpointName;
+    WriteTrace(warning + " (" + QString::fromStdString(fileName) + ")");
+    setWarningText(warning);
+    return false;
 }

@@ -55,6 +55,18 @@ void TAxKelvaro::keyPressEvent(QKeyEvent* event)
 
 void TAxKelvaro::closeEvent(QCloseEvent* event)
 {
+    if (RequestDepth > 0) {
+        // A document or a download is dropped at once; a statement is waited for.
+        CloseRequested = true;
+        WriteTrace("Fermeture demandée pendant une requête");
+        if (!RunningStatement) {
+            IdHTTP1->cancel();
+            IdHTTP2->cancel();
+        }
+        event->ignore();
+        return;
+    }
+    CloseRequested = false;
     if (settlePendingChanges())
         event->accept();
     else

@@ -29,6 +29,9 @@ struct KeyState;
 // The main window. It owns every state of the record shown and every operation of the program;
 // its methods are defined in the folder of their subsystem (app/, server/, view/, ...). The
 // designed controls are the members of WindowControls.
+// What an insert whose outcome is unknown was meant to create.
+enum class UncertainInsert { None, Record, CostLine, ActionLine, FixedFee, Photo };
+
 class TAxKelvaro : public QWidget, public WindowControls {
     Q_OBJECT
 public:
@@ -66,7 +69,12 @@ public:
     // True when the reply reached its file (the warning line may still show the server's log).
     bool HttpExecute(const std::string& url, const std::string& fileName);
     void HttpPost(const std::string& url, const std::string& fileName, const MultipartForm& form);
-    void CachedGet(const std::string& url, const std::string& fileName);
+    // True when the document was fetched (not kept from the cache) and reached its file.
+    bool CachedGet(const std::string& url, const std::string& fileName);
+    // A document just received is checked: one that is not readable as a document of its kind is
+    // not kept; the warning line names the endpoint. True when readable.
+    bool keepReadableDocument(const std::string& fileName, const char* kindElement,
+                              const char* endpointName);
     void UpdateParams();
     void IdHTTP1Status(const QString& statusText);
     void IdHTTP1Authorization();
@@ -80,8 +88,6 @@ public:
     // Path of a reply file in TempFolder.
     std::string replyPath(const char* fileName) const;
     bool requestRunning() const { return RequestDepth > 0; }
-    // What is known of the last HttpExecute that failed: whether it reached the server.
-    Delivery LastDelivery = Delivery::Answered;
 
     // ---- Record view (view/) ----
     void UpdateView(bool reloadDescriptions);
@@ -171,6 +177,12 @@ public:
     bool TestPageUpdate(int slot);
     // Saving
     bool SaveChanges();
+    // An insert was sent and its answer lost: the row may exist. Until the user has decided, the
+    // same insert is not sent again without asking.
+    UncertainInsert Uncertain = UncertainInsert::None;
+    // "Enregistrement incertain": true to send it again; "Vérifier" shows what tells the truth.
+    bool confirmUncertainInsert();
+    void verifyUncertainInsert(UncertainInsert what);
     // Statements of the grid lines, rebuilt after a line was sent, and the fixed fees of a used
     // vehicle (their grids' features).
     bool TestFrevoUpdate(int line);
@@ -293,7 +305,24 @@ public:
     void cVNSituationAchatChange(ControlFace& sender);
 
     // ---- Sub-record grids (grids/) ----
-    // Reconditioning costs
+    // Reconditioning costs: the lines of the record document, their totals and margins.
+    void LoadInfoFrevo();
+    void UpdateCumulFrevo();
+    // A cost line was sent by SaveChanges: once the server took it, its values are the saved ones
+    // and a new line inserted becomes an ordinary line; its statement is rebuilt in every case.
+    void frevoLineSent(int entry, bool insert, bool succeeded);
+    // An insert of a cost line or of the fixed fee reached the server but its outcome is unknown:
+    // nothing of the grid is sent again before the record is reloaded, so that the user sees
+    // whether the line exists. The save that called it sends nothing more.
+    void frevoInsertOutcomeUnknown();
+    // Rights of the first tagged column: who may add and remove lines.
+    std::string FrevoAddRights;
+    // "ngFrevo" + the column whose completion list the open cell editor holds; empty when none.
+    QString CompletionKey;
+    // The vehicle (idVO) the lines were loaded for, and how many loads there were: a handler that
+    // saved sees whether the lines it holds were replaced meanwhile.
+    std::string FrevoRecordKey;
+    int FrevoLoads = 0;
     void ngFrevoEdit(int column, int row, const QString& text);
     void ngFrevoEditAccept(int column, int row, const QString& text, bool& accept);
     void ngFrevoAfterEdit(int column, int row);
@@ -331,10 +360,6 @@ public:
     void LoadInfoVehicle();
     // A new client vehicle was inserted under this key: the client is reloaded with it selected.
     void showNewClientVehicle(const std::string& key);
-    // An action or client vehicle insert whose answer was lost may have been applied: it is not
-    // sent again; the client is reloaded (unless other changes wait) so the user sees whether it
-    // exists. True when reloaded.
-    bool reloadClientAfterUnknownInsert();
     // Options lists and new-vehicle dates
     void czVDOptionsClick();
     void czVNOptionsClick();
@@ -371,6 +396,8 @@ public:
     void ngSearchCellFormating(int column, int row, CellFormat& format);
     void JvXPNextClick();
     void JvXPPrevClick();
+    // Opens the search panel on a text, with the search type of a selector.
+    void openSearchOn(TextLabel* label, PictureButton* button, const QString& text, bool exact);
     // Makes the button the chosen search type and the label the highlighted selector.
     void BtnActivate(TextLabel* label, PictureButton* button);
     // Shows a selector's label and button at a left position, or hides both at 0.
@@ -487,6 +514,12 @@ public:
     std::unique_ptr<RequestClient> IdHTTP1;
     std::unique_ptr<RequestClient> IdHTTP2;
     int RequestDepth = 0;
+    // The running request changes the server's data: it is never cancelled.
+    bool RunningStatement = false;
+    // What is known of the last request: answered, never sent, or sent with its answer lost.
+    Delivery LastDelivery = Delivery::Answered;
+    // The window was asked to close during a request: it closes once the request ends.
+    bool CloseRequested = false;
 
     // ---- Controls ----
     QTimer* Timer1 = nullptr;

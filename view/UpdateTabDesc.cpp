@@ -244,6 +244,7 @@ void TAxKelvaro::UpdateTabDesc(bool reloadDocuments, bool describe)
     if (describe) {
         // Another record is on screen: what the window said of the last one no longer holds.
         FlagKeyLost = false;
+        Uncertain = UncertainInsert::None;
         Shown = {true, LbIdTVO->text(), LbIDCustomer->text(), FlagNewEnreg, FlagNewVehicle};
     }
     hideSplash();

@@ -11,7 +11,9 @@
 #include "app/Cp1252.h"
 #include "app/IniFile.h"
 #include "app/Numbers.h"
+#include "app/Paths.h"
 #include "server/Endpoints.h"
+#include "server/HttpFlow.h"
 #include "ui/controls/AllKinds.h"
 #include "view/CaseText.h"
 
@@ -40,7 +42,8 @@ bool TAxKelvaro::fetchRecordDocuments(bool refresh)
 {
     const std::string base = toCp1252(BaseHRef);
     bool fetched = true;
-    auto request = [&](const std::string& url, const QLabel* identifier, const char* file) {
+    auto request = [&](const std::string& url, const QLabel* identifier, const char* file,
+                       const char* endpointName) {
         if (refresh) {
             IdHTTP1->closeConnection();
         } else {
@@ -50,15 +53,24 @@ bool TAxKelvaro::fetchRecordDocuments(bool refresh)
             WriteTrace(QString("UpdateView FlagNewEnreg -> ") + (FlagNewEnreg ? "-1" : "0") +
                        " - " + QString::number(n));
         }
-        fetched = HttpExecute(url, replyPath(file)) && fetched;
+        // The record on screen keeps its document when the reply is not one.
+        const std::string path = replyPath(file);
+        const std::string shown = fileExists(path) ? LoadTextFile(path) : std::string();
+        if (!HttpExecute(url, path)) {
+            fetched = false;
+        } else if (!keepReadableDocument(path, "User", endpointName)) {
+            if (!shown.empty())
+                writeReplyFile(path, shown);
+            fetched = false;
+        }
     };
     if (!LbIdTVO->text().isEmpty())
         request(endpoint::infoVO(base, toCp1252(LbIdTVO->text()), toCp1252(idUser)), LbIdTVO,
-                replyfile::VO);
+                replyfile::VO, "AxInfoVO");
     if (!LbIDCustomer->text().isEmpty()) {
         if (!refresh)
             FlagNewVehicle = false;
-        request(endpoint::infoCL(base, toCp1252(idUser)), LbIDCustomer, replyfile::CL);
+        request(endpoint::infoCL(base, toCp1252(idUser)), LbIDCustomer, replyfile::CL, "AxInfoCL");
     }
     return fetched;
 }
@@ -94,9 +106,11 @@ void TAxKelvaro::UpdateView(bool reloadDescriptions)
             keepRecordShown();
         }
     } catch (const std::exception& error) {
-        // The window keeps what it showed; the cause goes to the trace.
-        WriteTrace(QStringLiteral("UpdateView : erreur pendant le rafraîchissement : ") +
-                   QString::fromUtf8(error.what()));
+        // The window keeps what it showed; the warning line and the trace say why.
+        const QString cause = QString::fromUtf8(error.what());
+        WriteTrace(QStringLiteral("UpdateView : erreur pendant le rafraîchissement : ") + cause);
+        setWarningText(QStringLiteral("Exception : la fiche n'a pas pu être affichée (") + cause +
+                       ")");
         hideSplash();
     }
     const QString surname = deploymentValue("DebugUserName").toUpper();
@@ -173,8 +187,11 @@ void TAxKelvaro::TabsChange()
     if (page >= 0 && page + 1 < kPageEntries && !TabDesc[page + 1].ContentsLoaded) {
         // Pages whose contents load on first view; their loaders come with their features.
         switch (page) {
-        case 2: // reservation banner
         case 4: // reconditioning costs
+            LoadInfoFrevo();
+            TabDesc[page + 1].ContentsLoaded = true;
+            break;
+        case 2: // reservation banner
         case 5: // photos
             TabDesc[page + 1].ContentsLoaded = true;
             break;

@@ -127,7 +127,7 @@ TEST_F(ActionGrid, OutsideTheLoyaltyGroupActionsAreOnlyShown)
     EXPECT_EQ(format.fontColor, color::Red);
 }
 
-TEST_F(ActionGrid, AnInsertWhoseAnswerIsLostIsShownNotSentAgain)
+TEST_F(ActionGrid, AnInsertWhoseAnswerIsLostIsSentAgainOnlyWhenTheUserSaysSo)
 {
     // Between the window and the server: the insert reaches the server, its answer is lost.
     ScriptedServer relay;
@@ -145,17 +145,22 @@ TEST_F(ActionGrid, AnInsertWhoseAnswerIsLostIsShownNotSentAgain)
     clickAtPlaceOf(w().JvXPBtnNewAction);
     typeInCell(grid(), 6, 0, "Sans réponse");
     clickCell(grid(), 0, 0);
-
     EXPECT_EQ(count("CommentaireAction='Sans réponse'"), "1");
-    EXPECT_TRUE(w().LbDebugInfo0->text().startsWith("Ajout sans réponse du serveur"));
+    EXPECT_TRUE(w().LbDebugInfo0->text().startsWith("Exception : "));
+    ASSERT_TRUE(w().anythingPending()); // the line stays as it was typed
+
+    // Recording it again asks first; "Vérifier" shows the client as the server holds it.
+    const Answered seen = answering(QMessageBox::Yes, [&] { clickCell(grid(), 0, 0); });
+    ASSERT_EQ(seen.titles.size(), 1);
+    EXPECT_EQ(seen.titles[0], "Enregistrement incertain");
+    QTest::qWait(50); // the check asked for runs once the save has ended
     EXPECT_FALSE(w().anythingPending());
-    // The client was reloaded: the action shows under its key.
     const int row = rowWithComment("Sans réponse");
     ASSERT_GE(row, 0);
     EXPECT_NE(grid()->cell(1, row), "");
-    clickAtPlaceOf(w().JvXPBtnSave);
     int inserts = 0;
     for (const SeenRequest& request : relay.requests())
         inserts += request.target.find("/AxInsert?") == 0;
     EXPECT_EQ(inserts, 1);
+    EXPECT_EQ(count("CommentaireAction='Sans réponse'"), "1");
 }

@@ -23,7 +23,8 @@ protected:
         window().UserConcession = "BRESMAN";
         server_.setHandler([](const SeenRequest& r) {
             if (r.target.find("AxInfoEquip") != std::string::npos)
-                return ScriptedReply{200, "<document><Concession>BRESMAN</Concession></document>"};
+                return ScriptedReply{
+                    200, "<document><Concession>BRESMAN</Concession><ParsS></ParsS></document>"};
             return ScriptedReply{200, "<axStructS></axStructS>"};
         });
     }

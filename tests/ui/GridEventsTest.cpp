@@ -128,6 +128,32 @@ TEST_F(GridEvents, ARefusedTextIsNotTaken)
     EXPECT_EQ(grid_->cell(1, 1), "ligne 1");
 }
 
+TEST_F(GridEvents, ACommandsCommitKeepsARefusedEditorOpen)
+{
+    grid_->selectCell(1, 1);
+    QTest::keyClick(grid_, Qt::Key_Z);
+    acceptEdits_ = false;
+    EXPECT_FALSE(grid_->commitEditingForCommand());
+    EXPECT_TRUE(grid_->isEditing());
+    acceptEdits_ = true;
+    EXPECT_TRUE(grid_->commitEditingForCommand());
+    EXPECT_EQ(events_,
+              (Events{"edit 1,1 z", "accept 1,1 z", "accept 1,1 z", "change 1,1", "after 1,1"}));
+}
+
+TEST_F(GridEvents, AClickWhoseCommitReloadedTheRowsGoesNoFurther)
+{
+    grid_->onCellChange = [this](int, int) {
+        grid_->clearRows();
+        grid_->setRowCount(3);
+    };
+    grid_->selectCell(1, 0);
+    QTest::keyClick(grid_, Qt::Key_Y);
+    click(0, 2);
+    EXPECT_EQ(grid_->selectedRow(), -1);
+    EXPECT_EQ(events_, (Events{"edit 1,0 y", "accept 1,0 y", "after 1,0"}));
+}
+
 TEST_F(GridEvents, EscapeClosesTheEditorWithoutAcceptOrChange)
 {
     grid_->selectCell(1, 2);

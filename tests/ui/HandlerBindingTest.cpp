@@ -27,6 +27,7 @@ const std::map<std::string, std::string> kDesigned = {
     {"JvXPBtnSearch", "l"},
     {"JvXPBtnNewVO", "l"},
     {"JvXPBtnSave", "l"},
+    {"PanelWarning", "l"},
     {"JvXPBtnActualize", "l"},
     {"JvXPPrev", "l"},
     {"JvXPNext", "l"},

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <utility>
 
 #include <QDate>
 #include <QHelpEvent>
@@ -180,6 +181,7 @@ void DataGrid::clearRows()
     if (isEditing())
         endEditing(false);
     rows_.clear();
+    ++rowsReplaced_;
     selectedRow_ = -1;
     updateScrollRange();
     viewport()->update();
@@ -458,6 +460,8 @@ void DataGrid::mousePressEvent(QMouseEvent* event)
         Control<QAbstractScrollArea>::mousePressEvent(event);
         return;
     }
+    const bool voided = std::exchange(clickVoided_, false);
+    const int replaced = rowsReplaced_;
     setFocus();
     // The field being left refused to let the focus go (its exit check): the click does nothing.
     if (!hasFocus() && isActiveWindow())
@@ -471,6 +475,9 @@ void DataGrid::mousePressEvent(QMouseEvent* event)
     }
     if (isEditing())
         endEditing(true);
+    // Committing the edit reloaded the rows: the point clicked no longer shows what was aimed at.
+    if (voided || replaced != rowsReplaced_)
+        return;
     const CellPos hit = cellAt(pos);
     if (!hit.valid())
         return;

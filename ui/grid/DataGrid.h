@@ -18,8 +18,9 @@ class PictureList;
 // (only when it differs), then after edit once the editor has closed. A refused text is not taken
 // and the editor closes; Escape closes it without accept or change. Moving the selection (click,
 // arrow keys, Tab) first commits a running edit, then raises before select (the handler may refuse
-// the move), then select cell; a click then raises cell click on clickable columns. Selections,
-// rows and cells set by the program raise no event.
+// the move), then select cell; a click then raises cell click on clickable columns. A click whose
+// commit made a handler reload the rows goes no further. Selections, rows and cells set by the
+// program raise no event.
 class DataGrid : public Control<QAbstractScrollArea> {
 public:
     explicit DataGrid(QWidget* parent = nullptr);
@@ -82,6 +83,10 @@ public:
     bool startEditing(int column, int row);
     // Commits (true) or cancels the running edit; the result is the edit accept's answer.
     bool endEditing(bool commit = true);
+    // Commits the running edit for a command of the window (save, page change): the same events
+    // as the user's commit, except that a refused text keeps the editor open with what was typed
+    // (no after edit) and the result is false.
+    bool commitEditingForCommand();
     // Suggestions of the running editor, filtered by the typed text; an empty list removes them.
     void setEditorCompletion(const QStringList& words);
 
@@ -163,6 +168,7 @@ private:
     QString editorText() const;
     void setEditorText(const QString& text);
     void closeEditor();
+    bool finishEditing(bool commit, bool keepRefused);
     bool editorKey(QKeyEvent* event);
     bool editable(int column, int row) const;
 
@@ -180,4 +186,6 @@ private:
     bool committing_ = false;
     bool routingKey_ = false;
     int updateDepth_ = 0;
+    int rowsReplaced_ = 0; // times clearRows emptied the grid
+    bool clickVoided_ = false;
 };

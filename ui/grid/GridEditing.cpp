@@ -165,6 +165,16 @@ void DataGrid::closeEditor()
 
 bool DataGrid::endEditing(bool commit)
 {
+    return finishEditing(commit, false);
+}
+
+bool DataGrid::commitEditingForCommand()
+{
+    return finishEditing(true, true);
+}
+
+bool DataGrid::finishEditing(bool commit, bool keepRefused)
+{
     if (!editor_ || committing_)
         return true;
     committing_ = true;
@@ -174,6 +184,11 @@ bool DataGrid::endEditing(bool commit)
     bool accept = commit;
     if (commit && onEditAccept)
         onEditAccept(column, row, text, accept);
+    if (!accept && keepRefused && editor_) {
+        committing_ = false;
+        editor_->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
     closeEditor();
     if (accept && validCell(column, row) && text != cell(column, row)) {
         setCell(column, row, text);
@@ -265,8 +280,14 @@ bool DataGrid::eventFilter(QObject* watched, QEvent* event)
         auto* focus = static_cast<QFocusEvent*>(event);
         const QWidget* now = QApplication::focusWidget();
         const bool insideEditor = now && (now == editor_ || editor_->isAncestorOf(now));
-        if (controlsupport::isControlFocusMove(focus) && !insideEditor && !committing_)
+        if (controlsupport::isControlFocusMove(focus) && !insideEditor && !committing_) {
+            const int replaced = rowsReplaced_;
             endEditing(true);
+            // A click on the grid took the focus: it goes no further when the commit reloaded
+            // the rows under it.
+            clickVoided_ =
+                focus->reason() == Qt::MouseFocusReason && now == this && replaced != rowsReplaced_;
+        }
     }
     return Control<QAbstractScrollArea>::eventFilter(watched, event);
 }

@@ -31,10 +31,23 @@ constexpr Design total()
     return {.flags = flag::Disabled | flag::RightAligned, .disabledFontColor = color::Black};
 }
 
+// What each total is: the cost types left of the rows, the two columns beside the title.
+constexpr Design totalCaption(const char* text)
+{
+    return {.text = text, .fontHeight = 11, .flags = flag::RightAligned};
+}
+
 // Totals up to the end of the delivery month at x 618, of all lines at x 710.
 const ControlSpec kSheet05[] = {
     {KELVARO_CONTROL(ngFrevo), K::Grid, 0, 24, 814, 265, 0},
     {KELVARO_CONTROL(cFrevoInfo), K::Label, 640, 290, 0, 0, -1, {.text = "Frevo FDM et Totaux"}},
+    {nullptr, "LbFrevoFDM", K::Label, 600, 292, 38, 14, -1, totalCaption("FDM")},
+    {nullptr, "LbFrevoTous", K::Label, 772, 292, 30, 14, -1, totalCaption("Tous")},
+    {nullptr, "LbFrevoPrevision", K::Label, 530, 312, 84, 14, -1, totalCaption("Prévisions")},
+    {nullptr, "LbFrevoFixe", K::Label, 530, 332, 84, 14, -1, totalCaption("Fixe")},
+    {nullptr, "LbFrevoInterne", K::Label, 530, 352, 84, 14, -1, totalCaption("Interne")},
+    {nullptr, "LbFrevoExterne", K::Label, 530, 372, 84, 14, -1, totalCaption("Externe")},
+    {nullptr, "LbFrevoTotal", K::Label, 530, 392, 84, 14, -1, totalCaption("Total")},
     {KELVARO_CONTROL(cFrevoPrevFDM), K::N2, 618, 309, 92, 20, 1, total()},
     {KELVARO_CONTROL(cFrevoFixeFDM), K::N2, 618, 329, 92, 20, 2, total()},
     {KELVARO_CONTROL(cFrevoIntFDM), K::N2, 618, 349, 92, 20, 3, total()},
