@@ -20,9 +20,8 @@
 
 namespace {
 
-// The cells shown in light grey with blue text, and the colours of a follow-up's date.
+// The cells shown in light grey with blue text.
 constexpr unsigned kPlainCellColor = 15790320;
-constexpr unsigned kFollowUpSoonColor = 0x0080FF; // orange
 
 ActionChoices actionChoices(TAxKelvaro& w)
 {

@@ -126,4 +126,6 @@ QString actionDateMessage(ActionDateCheck check, int column, int start, int end,
 
 // How soon a follow-up is due: past, within the next seven days, or later (or no date).
 enum class FollowUpDue { Later, Soon, Past };
+// The colour of a follow-up date due soon (0x00BBGGRR); a past one is red.
+inline constexpr unsigned kFollowUpSoonColor = 0x0080FF; // orange
 FollowUpDue followUpDue(std::string_view followUpDate, int today);

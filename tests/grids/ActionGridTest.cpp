@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include "app/DayDate.h"
+#include "grids/ActionRules.h"
 #include "server/RequestClient.h"
 #include "tests/grids/ClientGrids.h"
 #include "tests/support/ScriptedServer.h"
@@ -59,6 +60,10 @@ TEST_F(ActionGrid, AddedChangedAndDeletedAsAPersonDoes)
     EXPECT_EQ(grid()->cell(5, 0), "Offre commerciale");
     EXPECT_EQ(grid()->cell(8, 0), "DUVAL Pierre");
     EXPECT_EQ(grid()->cell(10, 0), "");
+    // Its follow-up, due in three days, is written in orange on its card.
+    CellFormat format;
+    w().ngActionCellFormating(7, 0, format);
+    EXPECT_EQ(format.fontColor, kFollowUpSoonColor);
     typeInCell(grid(), 6, 0, "Essai prévu samedi");
     clickCell(grid(), 0, 0);
     // The missing priority is selected and nothing is sent.
@@ -77,6 +82,13 @@ TEST_F(ActionGrid, AddedChangedAndDeletedAsAPersonDoes)
     typeInCell(grid(), 6, row, "Rappel fait, devis envoyé");
     clickCell(grid(), 6, (row + 1) % grid()->rowCount());
     EXPECT_EQ(action("CommentaireAction", "30001"), "Rappel fait, devis envoyé");
+    // A date still in its editor is taken by the save button.
+    const QString followUp = formatDate(todayDay() + 20).c_str();
+    typeInCell(grid(), 7, row, QString(followUp).remove('/'));
+    ASSERT_TRUE(grid()->isEditing());
+    clickAtPlaceOf(w().JvXPBtnSave);
+    EXPECT_FALSE(grid()->isEditing());
+    EXPECT_EQ(action("DateRelance", "30001"), followUp.toStdString());
 
     clickCell(grid(), 0, rowOf(grid(), "30002"));
     EXPECT_EQ(count("idAction=30002"), "0");
