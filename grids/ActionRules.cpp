@@ -11,12 +11,6 @@
 
 namespace {
 
-int wholeOr(const TXml& item, const char* name, int fallback)
-{
-    const auto value = parseWholeNumber(XmlText(item, name));
-    return value ? int(*value) : fallback;
-}
-
 bool isDateColumn(int column)
 {
     return column == actcol::Date || column == actcol::FollowUpDate;
@@ -50,13 +44,7 @@ TsLine actionTemplate(const TXml& structure)
         if (XmlText(cursor, "descInfo") != "gAct")
             continue;
         TsDesc& cell = line.Cells[++k];
-        cell.FieldName = XmlText(cursor, "vInfo");
-        if (const std::string tag = XmlText(cursor, "tag"); !tag.empty())
-            cell.Rights = ";" + upperCp1252(tag) + ";";
-        cell.InfoType = wholeOr(cursor, "tInfo", 0);
-        cell.FontColor = unsigned(wholeOr(cursor, "color", 0));
-        cell.CtrlKind = wholeOr(cursor, "tControl", 0);
-        cell.NotNull = upperCp1252(XmlText(cursor, "notNull")) == "TRUE";
+        cell = describedGridCell(cursor);
         cell.DefVal = XmlText(cursor, "defval");
     }
     return line;

@@ -11,15 +11,7 @@
 #include "view/CaseText.h"
 #include "view/ListReaders.h"
 
-namespace {
-
-int wholeOr(const TXml& item, const char* name, int fallback)
-{
-    const auto value = parseWholeNumber(XmlText(item, name));
-    return value ? int(*value) : fallback;
-}
-
-} // namespace
+namespace {} // namespace
 
 std::vector<FrevoColumn> frevoColumns(const TXml& structure)
 {
@@ -30,17 +22,9 @@ std::vector<FrevoColumn> frevoColumns(const TXml& structure)
         if (XmlText(cursor, "descInfo") != "gFrev")
             continue;
         FrevoColumn column;
-        TsDesc& cell = column.cell;
-        cell.FieldName = XmlText(cursor, "vInfo");
-        // A column without tag grants nothing to anybody.
-        if (const std::string tag = XmlText(cursor, "tag"); !tag.empty())
-            cell.Rights = ";" + upperCp1252(tag) + ";";
-        cell.InfoType = wholeOr(cursor, "tInfo", 0);
-        cell.FontColor = unsigned(wholeOr(cursor, "color", 0));
-        cell.CtrlKind = wholeOr(cursor, "tControl", 0);
-        cell.NotNull = upperCp1252(XmlText(cursor, "notNull")) == "TRUE";
+        column.cell = describedGridCell(cursor);
         column.caption = XmlUnescape(XmlText(cursor, "txtInfo"), false);
-        column.width = wholeOr(cursor, "width", 20);
+        column.width = itemWholeNumber(cursor, "width", 20);
         columns.push_back(std::move(column));
     }
     return columns;

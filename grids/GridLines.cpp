@@ -1,6 +1,8 @@
 #include "grids/GridLines.h"
 
+#include "app/Numbers.h"
 #include "editing/Statements.h"
+#include "view/CaseText.h"
 
 namespace {
 void appendListed(std::string& list, const std::string& item)
@@ -41,4 +43,24 @@ std::string gridLineStatement(const TsLine& line, const GridLineStatement& form)
     if (condition.empty())
         return {};
     return "Update " + table + " set " + sets + " where " + condition;
+}
+
+int itemWholeNumber(const TXml& item, const char* name, int fallback)
+{
+    const auto value = parseWholeNumber(XmlText(item, name));
+    return value ? int(*value) : fallback;
+}
+
+TsDesc describedGridCell(const TXml& item)
+{
+    TsDesc cell;
+    cell.FieldName = XmlText(item, "vInfo");
+    // A column without tag grants nothing to anybody.
+    if (const std::string tag = XmlText(item, "tag"); !tag.empty())
+        cell.Rights = ";" + upperCp1252(tag) + ";";
+    cell.InfoType = itemWholeNumber(item, "tInfo", 0);
+    cell.FontColor = unsigned(itemWholeNumber(item, "color", 0));
+    cell.CtrlKind = itemWholeNumber(item, "tControl", 0);
+    cell.NotNull = upperCp1252(XmlText(item, "notNull")) == "TRUE";
+    return cell;
 }

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "server/TXml.h"
 #include "view/TsPage.h"
 
 // The statement of a sub-record grid line (reconditioning costs, follow-up actions): its changed
@@ -21,3 +22,9 @@ struct GridLineStatement {
 // cell (the identifier, which is never edited), or the deletion keyed so; empty when nothing
 // changed, or when an update or a deletion would have no key (it would reach every line).
 std::string gridLineStatement(const TsLine& line, const GridLineStatement& form);
+
+// A grid column described by an "axStruct" item of the structure document: its field name,
+// rights (";" + upper-cased tag + ";", none without a tag), types, colour and requirement.
+TsDesc describedGridCell(const TXml& item);
+// A whole number of an item; the fallback when absent or unreadable.
+int itemWholeNumber(const TXml& item, const char* name, int fallback);
