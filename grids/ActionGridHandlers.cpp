@@ -228,6 +228,13 @@ void TAxKelvaro::JvXPBtnNewActionClick()
 {
     if (!commitFocusedControl() || !JvXPBtnNewAction->isEnabled())
         return;
+    // One new action at a time: the one not yet recorded is shown again.
+    if (ngAction->rowCount() > 0 &&
+        ngAction->cell(actcol::Marker, 0) == QLatin1String(kActionNewMarker)) {
+        ngAction->selectCell(actcol::Date, 0);
+        ngAction->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     // A line left with changes is saved first: the new action is then the line being entered.
     if (otherLinePending(*this, 0) && !savedBeforeGridCommand(*this))
         return;

@@ -54,7 +54,10 @@ TEST_F(ActionGrid, AddedChangedAndDeletedAsAPersonDoes)
     ASSERT_EQ(w().Tabs->currentIndex(), 6);
     ASSERT_TRUE(w().JvXPBtnNewAction->isVisible());
 
+    const int loaded = grid()->rowCount();
     clickAtPlaceOf(w().JvXPBtnNewAction);
+    clickAtPlaceOf(w().JvXPBtnNewAction); // one new action at a time
+    ASSERT_EQ(grid()->rowCount(), loaded + 1);
     // The remembered values, the client's salesperson to follow it up; no priority any more.
     EXPECT_EQ(grid()->cell(4, 0), "Courrier");
     EXPECT_EQ(grid()->cell(5, 0), "Offre commerciale");
