@@ -18,6 +18,8 @@
 #include "editing/FieldRules.h"
 #include "editing/SaveRules.h"
 #include "editing/Statements.h"
+#include "grids/ActionRules.h"
+#include "grids/GridLines.h"
 #include "server/Endpoints.h"
 #include "ui/controls/ComboBox.h"
 #include "ui/controls/DatePicker.h"
@@ -207,7 +209,10 @@ std::optional<bool> saveActionLine(TAxKelvaro& window, SaveRun& run)
         window.ngAction->selectCell(line.MissingCol, int(entry) - 1);
         return window.FlagNewEnreg;
     }
-    if (run.send(SaveRun::What::Line, window.FlagNewAction, line.Statement, replyfile::SqlAction,
+    // The line's own marker says whether it is inserted (the flag follows the line tested last).
+    const bool insert = window.ngAction->cell(actcol::Marker, int(entry) - 1) == kActionNewMarker;
+    window.FlagNewAction = insert;
+    if (run.send(SaveRun::What::Line, insert, line.Statement, replyfile::SqlAction,
                  UncertainInsert::ActionLine)) {
         for (int k = 1; k <= 10; ++k) {
             TsDesc& cell = line.Cells[k];
@@ -218,6 +223,11 @@ std::optional<bool> saveActionLine(TAxKelvaro& window, SaveRun& run)
                                       fromCp1252(cell.Value));
             cell.OrgValue = cell.Value;
         }
+        const std::string reply = window.replyPath(replyfile::SqlAction);
+        const std::optional<std::string> key =
+            insert && fileExists(reply) ? insertedKey(LoadTextFile(reply)) : std::nullopt;
+        if (insert)
+            window.actionLineInserted(int(entry), key.value_or(std::string()));
     }
     window.TestActionUpdate(int(entry));
     return std::nullopt;
@@ -236,12 +246,21 @@ void keyLost(TAxKelvaro& window, SaveRun& run, TsPage& page)
     run.keepNotice(keyLostWarning());
 }
 
-// A new row: its key from the reply, then the record is reloaded under it.
-void takeNewKey(TAxKelvaro& window, SaveRun& run, TsPage& page)
+// A new row: its key from the reply, then the record is reloaded under it. A client vehicle is
+// shown under its key within its client, whose identifiers stay.
+void takeNewKey(TAxKelvaro& window, SaveRun& run, TsPage& page, bool clientVehicle)
 {
     const std::string reply = window.replyPath(replyfile::SqlVO);
     const std::optional<std::string> key =
         fileExists(reply) ? insertedKey(LoadTextFile(reply)) : std::nullopt;
+    if (clientVehicle) {
+        // Without its key the client is shown again from its first vehicle.
+        for (TsDesc& field : page.Fields)
+            field.OrgValue = field.Value;
+        window.FlagNewVehicle = false;
+        window.showNewClientVehicle(key.value_or(std::string()));
+        return;
+    }
     if (!key) {
         keyLost(window, run, page);
         return;
@@ -269,7 +288,8 @@ void savePage(TAxKelvaro& window, SaveRun& run)
         run.refuse(unkeyedPageWarning(window.Tabs->tabText(active)));
         return;
     }
-    const bool insert = window.FlagNewEnreg || (window.FlagNewVehicle && active == 7);
+    const bool clientVehicle = !window.FlagNewEnreg && window.FlagNewVehicle && active == 7;
+    const bool insert = window.FlagNewEnreg || clientVehicle;
     if (!insert && !window.checkEditConflicts(slot)) {
         run.refuse(window.LbDebugInfo0->text());
         return;
@@ -282,7 +302,7 @@ void savePage(TAxKelvaro& window, SaveRun& run)
                   UncertainInsert::Record))
         return;
     if (insert) {
-        takeNewKey(window, run, page);
+        takeNewKey(window, run, page, clientVehicle);
     } else {
         for (TsDesc& field : page.Fields)
             field.OrgValue = field.Value;

@@ -7,25 +7,11 @@
 #include "editing/Computations.h"
 #include "editing/FieldRules.h"
 #include "editing/Statements.h"
+#include "grids/GridLines.h"
 #include "view/CaseText.h"
 #include "view/ListReaders.h"
 
-namespace {
-
-int wholeOr(const TXml& item, const char* name, int fallback)
-{
-    const auto value = parseWholeNumber(XmlText(item, name));
-    return value ? int(*value) : fallback;
-}
-
-void appendListed(std::string& list, std::string_view item)
-{
-    if (!list.empty())
-        list += ',';
-    list += item;
-}
-
-} // namespace
+namespace {} // namespace
 
 std::vector<FrevoColumn> frevoColumns(const TXml& structure)
 {
@@ -36,17 +22,9 @@ std::vector<FrevoColumn> frevoColumns(const TXml& structure)
         if (XmlText(cursor, "descInfo") != "gFrev")
             continue;
         FrevoColumn column;
-        TsDesc& cell = column.cell;
-        cell.FieldName = XmlText(cursor, "vInfo");
-        // A column without tag grants nothing to anybody.
-        if (const std::string tag = XmlText(cursor, "tag"); !tag.empty())
-            cell.Rights = ";" + upperCp1252(tag) + ";";
-        cell.InfoType = wholeOr(cursor, "tInfo", 0);
-        cell.FontColor = unsigned(wholeOr(cursor, "color", 0));
-        cell.CtrlKind = wholeOr(cursor, "tControl", 0);
-        cell.NotNull = upperCp1252(XmlText(cursor, "notNull")) == "TRUE";
+        column.cell = describedGridCell(cursor);
         column.caption = XmlUnescape(XmlText(cursor, "txtInfo"), false);
-        column.width = wholeOr(cursor, "width", 20);
+        column.width = itemWholeNumber(cursor, "width", 20);
         columns.push_back(std::move(column));
     }
     return columns;
@@ -111,35 +89,8 @@ std::array<bool, 9> frevoEditableColumns(bool newLine, bool locked, bool comptaR
 
 std::string frevoLineStatement(const TsLine& line, const FrevoStatementContext& context)
 {
-    std::string names, values, sets, condition;
-    for (int k = 1; k <= 10; ++k) {
-        const TsDesc& cell = line.Cells[k];
-        if (cell.FieldName.empty())
-            continue;
-        if (cell.OrgValue != cell.Value) {
-            const std::string literal = valueLiteral(cell.Value, cell.InfoType);
-            if (context.newLine) {
-                appendListed(names, cell.FieldName);
-                appendListed(values, literal);
-            } else {
-                appendListed(sets, cell.FieldName + "=" + literal);
-            }
-        } else if (condition.empty()) {
-            // The identifier is never edited: the first unchanged cell is the line's key.
-            condition = "(" + keyCondition(cell.FieldName, cell.OrgValue, cell.InfoType) + ")";
-        }
-    }
-    const std::string table = tableReference(context.table);
-    if (context.deletion)
-        return condition.empty() ? std::string() : "Delete * from " + table + " where " + condition;
-    if (names.empty() && sets.empty())
-        return {};
-    if (context.newLine)
-        return "Insert into " + table + " (" + names + ", idVO, idFrevo ) Values (" + values +
-               ", " + context.recordId + ", :NewID)";
-    if (condition.empty())
-        return {}; // it would change every line of the table
-    return "Update " + table + " set " + sets + " where " + condition;
+    return gridLineStatement(line, {context.table, "idVO", context.recordId, "idFrevo",
+                                    context.newLine, context.deletion});
 }
 
 int frevoCostType(std::string_view type)

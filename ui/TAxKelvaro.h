@@ -350,11 +350,26 @@ public:
     void ngActionKeyPress(ControlFace& sender, QChar& key);
     void ngActionCellFormating(int column, int row, CellFormat& format);
     void JvXPBtnNewActionClick();
+    // Fills the grid from the client document, its columns from the structure document.
+    void LoadInfoAction();
+    // The name of a salesperson by identifier; empty when there is none.
+    std::string ngActionGetInfoCom(const std::string& idCom);
+    // A new action was inserted under this key: its line becomes an ordinary line.
+    void actionLineInserted(int entry, const std::string& key);
+    // The value a cell held before its editor opened, given back when its text is refused.
+    struct ActionEdit {
+        int column = -1;
+        int row = -1;
+        std::string value;
+    } ActionEditBefore;
     // Client vehicles
     void ngVehiclesBeforeSelect(int column, int row, bool& accept);
     void ngVehiclesSelectCell(int column, int row);
     void ngVehiclesCellClick(int column, int row);
     void JvXPBtnNewVehicleClick();
+    void LoadInfoVehicle();
+    // A new client vehicle was inserted under this key: the client is reloaded with it selected.
+    void showNewClientVehicle(const std::string& key);
     // Options lists and new-vehicle dates
     void czVDOptionsClick();
     void czVNOptionsClick();

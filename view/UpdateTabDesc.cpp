@@ -151,6 +151,9 @@ void TAxKelvaro::UpdateTabDesc(bool reloadDocuments, bool describe)
     ComptaRight = GetDataRights(";COMPTA;");
     OstrelRight = GetDataRights(";OSTREL;");
     FlagSuperAdmin = GetDataRights(";SUPERADMINS;");
+    // Only the loyalty group adds vehicles to a client.
+    if (!OstrelRight)
+        JvXPBtnNewVehicle->setEnabled(false);
     if (XmlText(root, "Concession") != toCp1252(UserConcession) && !FlagNewEnreg) {
         // A record of another dealership is shown with no data.
         RecordDoc.clear();

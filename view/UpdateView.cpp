@@ -193,11 +193,18 @@ void TAxKelvaro::TabsChange()
             break;
         case 2: // reservation banner
         case 5: // photos
-        case 6: // follow-up actions
             TabDesc[page + 1].ContentsLoaded = true;
             break;
-        case 7: // client vehicles
-            VehicleIndex = 0;
+        case 6: // follow-up actions
+            LoadInfoAction();
+            TabDesc[page + 1].ContentsLoaded = true;
+            break;
+        case 7: // client vehicles: the first one is shown
+            if (VehicleIndex != 0) {
+                VehicleIndex = 0;
+                UpdateTabDesc(false, false);
+            }
+            LoadInfoVehicle();
             TabDesc[page + 1].ContentsLoaded = true;
             break;
         default:

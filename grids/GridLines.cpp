@@ -1,0 +1,66 @@
+#include "grids/GridLines.h"
+
+#include "app/Numbers.h"
+#include "editing/Statements.h"
+#include "view/CaseText.h"
+
+namespace {
+void appendListed(std::string& list, const std::string& item)
+{
+    if (!list.empty())
+        list += ',';
+    list += item;
+}
+} // namespace
+
+std::string gridLineStatement(const TsLine& line, const GridLineStatement& form)
+{
+    const bool insert = form.newLine && !form.deletion;
+    std::string names, values, sets, condition;
+    for (const TsDesc& cell : line.Cells) {
+        if (cell.FieldName.empty())
+            continue;
+        if (cell.OrgValue != cell.Value) {
+            const std::string literal = valueLiteral(cell.Value, cell.InfoType);
+            if (insert) {
+                appendListed(names, cell.FieldName);
+                appendListed(values, literal);
+            } else {
+                appendListed(sets, cell.FieldName + "=" + literal);
+            }
+        } else if (condition.empty()) {
+            condition = "(" + keyCondition(cell.FieldName, cell.OrgValue, cell.InfoType) + ")";
+        }
+    }
+    const std::string table = tableReference(form.table);
+    if (form.deletion)
+        return condition.empty() ? std::string() : "Delete * from " + table + " where " + condition;
+    if (names.empty() && sets.empty())
+        return {};
+    if (insert)
+        return "Insert into " + table + " (" + names + ", " + form.parentColumn + ", " +
+               form.keyColumn + " ) Values (" + values + ", " + form.parentId + ", :NewID)";
+    if (condition.empty())
+        return {};
+    return "Update " + table + " set " + sets + " where " + condition;
+}
+
+int itemWholeNumber(const TXml& item, const char* name, int fallback)
+{
+    const auto value = parseWholeNumber(XmlText(item, name));
+    return value ? int(*value) : fallback;
+}
+
+TsDesc describedGridCell(const TXml& item)
+{
+    TsDesc cell;
+    cell.FieldName = XmlText(item, "vInfo");
+    // A column without tag grants nothing to anybody.
+    if (const std::string tag = XmlText(item, "tag"); !tag.empty())
+        cell.Rights = ";" + upperCp1252(tag) + ";";
+    cell.InfoType = itemWholeNumber(item, "tInfo", 0);
+    cell.FontColor = unsigned(itemWholeNumber(item, "color", 0));
+    cell.CtrlKind = itemWholeNumber(item, "tControl", 0);
+    cell.NotNull = upperCp1252(XmlText(item, "notNull")) == "TRUE";
+    return cell;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "server/TXml.h"
+#include "view/TsPage.h"
+
+// The statement of a sub-record grid line (reconditioning costs, follow-up actions): its changed
+// cells and its key. Cells without a field name (columns the structure does not describe) take
+// no part.
+struct GridLineStatement {
+    std::string table;        // as named: "tVO - Frevo", "tActions"
+    std::string parentColumn; // the column holding the record's key: "idVO", "idClient"
+    std::string parentId;     // the record's key
+    std::string keyColumn;    // the line's own key, given by the server: "idFrevo", "idAction"
+    bool newLine = false;     // the line is inserted
+    bool deletion = false;
+};
+
+// The insert of every changed cell, the update of the changed cells keyed by the first unchanged
+// cell (the identifier, which is never edited), or the deletion keyed so; empty when nothing
+// changed, or when an update or a deletion would have no key (it would reach every line).
+std::string gridLineStatement(const TsLine& line, const GridLineStatement& form);
+
+// A grid column described by an "axStruct" item of the structure document: its field name,
+// rights (";" + upper-cased tag + ";", none without a tag), types, colour and requirement.
+TsDesc describedGridCell(const TXml& item);
+// A whole number of an item; the fallback when absent or unreadable.
+int itemWholeNumber(const TXml& item, const char* name, int fallback);
