@@ -1,11 +1,9 @@
 #include "photos/ListViewSort.h"
 
+#include <QHeaderView>
+
 #include "photos/ListViewCompare.h"
 #include "ui/controls/ListView.h"
-
-namespace {
-const char* const CurrentSorter = "kelvaroSorter";
-}
 
 TListViewSort::TListViewSort(ListView& view, QList<int> columnTypes)
     : QObject(&view)
@@ -17,7 +15,8 @@ TListViewSort::TListViewSort(ListView& view, QList<int> columnTypes)
          view.findChildren<TListViewSort*>(QString(), Qt::FindDirectChildrenOnly))
         if (older != this)
             older->deleteLater();
-    view.setProperty(CurrentSorter, QVariant::fromValue(static_cast<QObject*>(this)));
+    view.header()->setSectionsClickable(true);
+    // Once the sorter is gone, header clicks do nothing.
     QPointer<TListViewSort> self(this);
     view.onColumnClick = [self](ListView&, int column) {
         if (self)
@@ -25,13 +24,7 @@ TListViewSort::TListViewSort(ListView& view, QList<int> columnTypes)
     };
 }
 
-TListViewSort::~TListViewSort()
-{
-    if (view_ && view_->property(CurrentSorter).value<QObject*>() == this) {
-        view_->onColumnClick = nullptr;
-        view_->setProperty(CurrentSorter, QVariant());
-    }
-}
+TListViewSort::~TListViewSort() = default;
 
 void TListViewSort::ColumnClick(int column)
 {

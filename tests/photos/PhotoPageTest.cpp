@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTabBar>
 #include <QTest>
@@ -22,6 +23,7 @@
 #include "photos/Thumbnails.h"
 #include "tests/editing/EditingWindow.h"
 #include "tests/support/TempFolder.h"
+#include "tests/ui/QtPrinting.h"
 #include "tests/view/DemoWindow.h"
 #include "ui/controls/AllKinds.h"
 
@@ -92,7 +94,11 @@ protected:
     PhotoPage()
         : camera(cameraFolder(data))
         , demo({{"PathImages", camera}}, data.file("demo"))
-    {}
+    {
+        w().show();
+        w().activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&w()));
+    }
     ~PhotoPage() override { w().IdHTTP1->closeConnection(); }
     TAxKelvaro& w() { return demo.window(); }
     std::string query(const std::string& select, const char* column)
@@ -113,6 +119,7 @@ protected:
         auto* bar = w().Tabs->findChild<QTabBar*>();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(5).center());
         ASSERT_EQ(w().Tabs->currentIndex(), 5);
+        WindowHarness::processEventsFor(50); // the page is laid out as a person sees it
     }
     static void clickItem(ListView* list, const QString& caption)
     {
