@@ -8,7 +8,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -223,6 +225,44 @@ TEST_F(PhotoPage, TheFolderIsListedNewestFirstAndSortedByItsHeaders)
     clickItem(local, "abimee.jpg");
     EXPECT_EQ(w().LbDebugInfo0->text(),
               "Le fichier « abimee.jpg » n'est pas une image JPEG lisible.");
+}
+
+TEST_F(PhotoPage, TheFolderIsTypedOrChosenAndRemembered)
+{
+    openPhotosOf("1001");
+    const QString other = QString::fromStdString(data.file("autre"));
+    QDir().mkpath(other);
+    writeFile(data.file("autre/P1.JPG"), readFile(camera + "/Zoe.jpeg"));
+
+    // Typed into the path box, then the refresh button.
+    QTest::mouseClick(w().cTxtPathImage, Qt::LeftButton);
+    QTest::keyClick(w().cTxtPathImage, Qt::Key_A, Qt::ControlModifier);
+    typeKeys(w().cTxtPathImage, other);
+    QTest::mouseClick(w().czCmdRefreshListImage, Qt::LeftButton);
+    EXPECT_EQ(column(w().cListImageSource, 0), QStringList{"P1.JPG"});
+    EXPECT_EQ(w().ImagePath, other);
+
+    // Chosen in the folder picker, which offers no new folder: remembered as "PathImages".
+    QString title;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !title.isEmpty())
+            return;
+        title = dialog->windowTitle();
+        EXPECT_TRUE(dialog->testOption(QFileDialog::ReadOnly));
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_TRUE(name);
+        // Set whole: key by key, the dialog's completion would step into the folders typed.
+        name->setText(QString::fromStdString(camera));
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    watch.start(20);
+    QTest::mouseClick(w().czCmdSelPathListImage, Qt::LeftButton);
+    EXPECT_EQ(title, "Sélection du répertoire des Clichés");
+    EXPECT_EQ(w().cTxtPathImage->text(), QString::fromStdString(camera));
+    EXPECT_EQ(w().cListImageSource->itemCount(), 4);
+    EXPECT_EQ(iniRead(demo.harness().settingsPath(), "Options", "PathImages"), camera);
 }
 
 TEST_F(PhotoPage, ThePhotoMadeDefaultAndDeletedOnTheServer)
