@@ -19,12 +19,20 @@ void TAxKelvaro::SetDefaultImageVO(const QString& name)
     HttpExecute(endpoint::update(toCp1252(BaseHRef), statement), replyPath(replyfile::Update));
 }
 
+namespace {
+// The attached photo selected once pending changes are settled (a save reloads the list); -1 when
+// there is none or the user stayed in the record's edits.
+int settledSelection(TAxKelvaro& window)
+{
+    if (window.cListImageVO->itemIndex() < 0 || !window.settlePendingChanges())
+        return -1;
+    return window.cListImageVO->itemIndex();
+}
+} // namespace
+
 void TAxKelvaro::czCmdDefaultImageVOClick()
 {
-    if (cListImageVO->itemIndex() < 0 || !settlePendingChanges())
-        return;
-    // A deletion below or a warning shown meanwhile may have changed the selection.
-    const int item = cListImageVO->itemIndex();
+    const int item = settledSelection(*this);
     if (item < 0)
         return;
     SetDefaultImageVO(cListImageVO->caption(item));
@@ -34,9 +42,7 @@ void TAxKelvaro::czCmdDefaultImageVOClick()
 
 void TAxKelvaro::czCmdDeleteImageVOClick()
 {
-    if (cListImageVO->itemIndex() < 0 || !settlePendingChanges())
-        return;
-    const int item = cListImageVO->itemIndex();
+    const int item = settledSelection(*this);
     if (item < 0)
         return;
     std::string idVO;

@@ -3,7 +3,6 @@
 
 #include "photos/FtpUpload.h"
 #include "photos/ListViewCompare.h"
-#include "photos/PhotoFolder.h"
 #include "photos/PhotoRecords.h"
 
 TEST(PhotoRecordsTest, StatementsOfTheDefaultPhotoAndOfADeletion)
@@ -22,21 +21,6 @@ TEST(PhotoRecordsTest, StatementsOfTheDefaultPhotoAndOfADeletion)
               "VALUES (:NewID, 1234, 3, 'B0001234-03', '2008-05-14 10:22:31')");
     EXPECT_EQ(insertTimeStamp(QDateTime(QDate(2008, 5, 14), QTime(10, 22, 31))),
               "2008-05-14 10:22:31");
-}
-
-TEST(PhotoRecordsTest, TheNextDefaultIsTheFirstOtherPhoto)
-{
-    const struct {
-        QStringList names;
-        QString deleted, expected;
-    } cases[] = {
-        {{"A", "B", "C"}, "A", "B"},
-        {{"A", "B", "C"}, "B", "A"},
-        {{"A"}, "A", ""},
-        {{}, "A", ""},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(nextDefaultPhoto(c.names, c.deleted), c.expected) << c.deleted.toStdString();
 }
 
 TEST(PhotoRecordsTest, AttachedPhotosOfARecordDocument)
@@ -82,15 +66,6 @@ TEST(PhotoRecordsTest, TheUploadFormHasItsSevenPartsInOrder)
         }
     }
     EXPECT_EQ(form[6].fileName, "Pm.jpg");
-}
-
-TEST(PhotoRecordsTest, JpegFilesInAnyLetterCase)
-{
-    for (const char* name : {"a.jpg", "IMG_0001.JPG", "b.Jpeg", "c.JPEG"})
-        EXPECT_TRUE(isJpegFileName(name)) << name;
-    for (const char* name : {"a.png", "jpg", "a.jpg.txt", "a.jpe"})
-        EXPECT_FALSE(isJpegFileName(name)) << name;
-    EXPECT_EQ(listTimeText(QDateTime(QDate(2007, 12, 25), QTime(14, 30, 5))), "25/12/07 14:30:05");
 }
 
 TEST(PhotoRecordsTest, CellComparisonsByKind)
