@@ -15,6 +15,7 @@
 #include "bench/CameraPhoto.h"
 #include "photos/GaussBlur.h"
 #include "photos/Jpeg.h"
+#include "photos/PhotoFolder.h"
 #include "photos/PhotoReduction.h"
 #include "photos/Resample.h"
 
@@ -87,6 +88,37 @@ void resampleBothSizes(benchmark::State& state)
     state.SetLabel(path == ResamplePath::Avx2 ? "avx2" : "baseline");
 }
 
+// A thumbnail of the local list: the camera's file decoded at 1/8 scale by the DCT.
+void thumbnailDecode(benchmark::State& state)
+{
+    const QString& file = photoFile();
+    for (auto _ : state) {
+        const DecodedJpeg decoded = readJpegFileScaled(file, 32, 24);
+        benchmark::DoNotOptimize(decoded.picture.pixels.data());
+    }
+}
+
+// The names of a folder of 200 camera photos, with their times as the list shows them: what
+// the photos page does before the thumbnails fill in.
+void listFolder200(benchmark::State& state)
+{
+    const std::filesystem::path folder = benchFolder() / "camera-card";
+    std::filesystem::create_directories(folder);
+    for (int i = 0; i < 200; ++i) {
+        const auto link = folder / ("IMG_" + std::to_string(1000 + i) + ".JPG");
+        if (!std::filesystem::exists(link))
+            std::filesystem::create_hard_link(photoFile().toStdString(), link);
+    }
+    const QString path = QString::fromStdString(folder.string());
+    for (auto _ : state) {
+        const FolderListing listing = listJpegFiles(path);
+        QStringList times;
+        for (const LocalPhoto& photo : listing.photos)
+            times << listTimeText(photo.modified);
+        benchmark::DoNotOptimize(times.size());
+    }
+}
+
 void blurCrop200x60(benchmark::State& state)
 {
     const RgbBitmap crop = cameraPhoto(200, 60, 7);
@@ -116,6 +148,8 @@ BENCHMARK(decodeOnly)->Unit(benchmark::kMillisecond);
 BENCHMARK(wholeReduction)->Unit(benchmark::kMillisecond);
 BENCHMARK(resampleBothSizes)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(blurCrop200x60)->Unit(benchmark::kMicrosecond);
+BENCHMARK(thumbnailDecode)->Unit(benchmark::kMillisecond);
+BENCHMARK(listFolder200)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

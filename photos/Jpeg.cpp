@@ -32,6 +32,11 @@ QString codecDetail(void* handle)
 
 DecodedJpeg decodeJpeg(std::string_view bytes)
 {
+    return decodeJpegScaled(bytes, 0, 0);
+}
+
+DecodedJpeg decodeJpegScaled(std::string_view bytes, int boxWidth, int boxHeight)
+{
     DecodedJpeg result;
     const JpegHandle handle(tjInitDecompress());
     if (!handle) {
@@ -51,6 +56,19 @@ DecodedJpeg decodeJpeg(std::string_view bytes)
                            .arg(width)
                            .arg(height);
         return result;
+    }
+    const int fullWidth = width, fullHeight = height;
+    if (boxWidth > 0 && boxHeight > 0) {
+        int count = 0;
+        const tjscalingfactor* factors = tjGetScalingFactors(&count);
+        for (int i = 0; i < count; ++i) {
+            const tjscalingfactor f = factors[i];
+            const int w = TJSCALED(fullWidth, f), h = TJSCALED(fullHeight, f);
+            if (f.num <= f.denom && w >= boxWidth && h >= boxHeight && w * h < width * height) {
+                width = w;
+                height = h;
+            }
+        }
     }
     try {
         result.picture = RgbBitmap(width, height);
@@ -72,6 +90,11 @@ DecodedJpeg decodeJpeg(std::string_view bytes)
 
 DecodedJpeg readJpegFile(const QString& path)
 {
+    return readJpegFileScaled(path, 0, 0);
+}
+
+DecodedJpeg readJpegFileScaled(const QString& path, int boxWidth, int boxHeight)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         DecodedJpeg result;
@@ -79,7 +102,8 @@ DecodedJpeg readJpegFile(const QString& path)
         return result;
     }
     const QByteArray bytes = file.readAll();
-    DecodedJpeg result = decodeJpeg(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    DecodedJpeg result = decodeJpegScaled(
+        std::string_view(bytes.constData(), std::size_t(bytes.size())), boxWidth, boxHeight);
     if (!result.ok())
         result.error = QStringLiteral("« %1 » : %2").arg(path, result.error);
     return result;

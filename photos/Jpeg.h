@@ -29,6 +29,11 @@ struct EncodedJpeg {
 DecodedJpeg decodeJpeg(std::string_view bytes);
 DecodedJpeg readJpegFile(const QString& path);
 
+// Decoded at reduced scale by the codec's DCT scaling (1/8 to 1): the smallest scale whose picture
+// still covers a box of that size, or the full size when none does. For previews and thumbnails.
+DecodedJpeg decodeJpegScaled(std::string_view bytes, int boxWidth, int boxHeight);
+DecodedJpeg readJpegFileScaled(const QString& path, int boxWidth, int boxHeight);
+
 EncodedJpeg encodeJpeg(const RgbBitmap& picture, int quality = PhotoJpegQuality);
 // Writes the file whole or not at all; returns the error, empty on success.
 QString writeJpegFile(const RgbBitmap& picture, const QString& path,

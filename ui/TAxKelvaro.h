@@ -20,6 +20,9 @@
 class ControlFace;
 class DataGrid;
 class ListView;
+class PictureBox;
+class ThumbnailLoader;
+struct RgbBitmap;
 class QCompleter;
 class QFrame;
 class QLabel;
@@ -434,6 +437,38 @@ public:
     void czCmdDefaultImageVOClick();
     void cListImageSourceSelectItem(ListView& sender, int item, bool selected);
     void cListImageVOSelectItem(ListView& sender, int item, bool selected);
+    // Prepares both lists and lists the stored folder, once per run, when the page is first shown.
+    void LoadInfoCliche();
+    // Lists the JPEG files of a folder, newest first, and makes it the photo folder.
+    void ShowListeImages(const QString& folder);
+    // The attached photos of RecordDoc into cListImageVO, and MaxNumImage from them.
+    void GetDataImages();
+    // The same list without touching MaxNumImage.
+    void showAttachedPhotos();
+    // Writes the vehicle's default photo (empty: none) on the server.
+    void SetDefaultImageVO(const QString& name);
+    // Shows the JPEG found at the URL, or the placeholder picture.
+    void LoadRemoteJpeg(PictureBox& image, const std::string& url);
+    QString BrowseForFolder(const QString& title, const QString& initialFolder,
+                            bool newFolderButton);
+    // Attaches the selected local photo, through the blurring editor first when asked.
+    void ProcAssociateImage(bool blur);
+    // Writes the 640x480 photo and its miniature into TempFolder from the file (or, when the
+    // source is empty, from the blurred picture) and, when asked, stores both by FTP. False, with
+    // the French reason in the memo and on the warning line, when any step failed.
+    bool ReductionJPG(const QString& source, const QString& destination, bool transfer,
+                      const RgbBitmap* blurred = nullptr);
+    // A line in the memo of the photos page, shown at once.
+    void photoProgress(const QString& line);
+    // A failure of the photo pipeline: in the memo and on the warning line.
+    void photoFailure(const QString& line);
+    QString ImagePath;
+    int MaxNumImage = 0;
+    // The thumbnails of the local list, filled in the background after each listing.
+    ThumbnailLoader* Thumbnails = nullptr;
+    void loadThumbnails();
+    // Runs a long piece of work on a worker thread while the window keeps painting.
+    void runInBackground(const std::function<void()>& work) { waitForRequest(work); }
 
     // ---- Documents and messages (documents/) ----
     void JvXPBtnPrintClick();

@@ -100,6 +100,7 @@ void TAxKelvaro::UpdateView(bool reloadDescriptions)
         if (fetchRecordDocuments(false)) {
             UpdateHints(!LbIDCustomer->text().isEmpty());
             UpdateTabDesc(reloadDescriptions, true);
+            GetDataImages();
             TabsChange();
             showRecordCommands();
         } else {
@@ -191,8 +192,12 @@ void TAxKelvaro::TabsChange()
             LoadInfoFrevo();
             TabDesc[page + 1].ContentsLoaded = true;
             break;
-        case 2: // reservation banner
         case 5: // photos
+            LoadInfoCliche();
+            GetDataImages();
+            TabDesc[page + 1].ContentsLoaded = true;
+            break;
+        case 2: // reservation banner
             TabDesc[page + 1].ContentsLoaded = true;
             break;
         case 6: // follow-up actions
