@@ -335,6 +335,11 @@ CREATE TABLE tReservations (
     Commentaire TEXT
 );
 
+-- The number of generated vehicles and clients added by --grow.
+CREATE TABLE tDemoGrowth (
+    Figure INTEGER NOT NULL
+);
+
 -- Messages received by the SMS gateway.
 CREATE TABLE tSmsMessages (
     idSms INTEGER PRIMARY KEY,
