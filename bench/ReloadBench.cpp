@@ -19,6 +19,7 @@
 #include "app/IniFile.h"
 #include "app/Paths.h"
 #include "app/SingleInstance.h"
+#include "bench/DemoSettings.h"
 #include "tests/demo-server/DemoServerProcess.h"
 #include "tests/support/TempFolder.h"
 #include "ui/Fonts.h"
@@ -140,25 +141,7 @@ int main(int argc, char** argv)
     isolateEnvironment(folder);
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     DemoServerProcess server;
-    makeFolder(settingsFolder());
-    const std::string base = server.baseUrl();
-    const std::pair<const char*, std::string> settings[] = {{"HttpRoot", base},
-                                                            {"BaseHRef", base},
-                                                            {"idTVO", "1001"},
-                                                            {"OCXName", "kelvaro"},
-                                                            {"OCXVersion", "1,0,0,0"},
-                                                            {"URLImages", server.imageUrl()},
-                                                            {"idUser", "1000001"},
-                                                            {"UserConcession", "BRESMAN"},
-                                                            {"UserSite", "CHARTRES;DREUX;EVREUX"},
-                                                            {"WhereClause", ""},
-                                                            {"OrderClause", ""},
-                                                            {"idClient", ""},
-                                                            {"idTypeVO", "1"},
-                                                            {"Trace", "0"},
-                                                            {"TraceRepTemp", folder.file("tmp")}};
-    for (const auto& [key, value] : settings)
-        iniWrite(SettingsFileName(), "Options", key, value);
+    writeDemoSettings(server, folder, "1001", "");
 
     QApplication application(argc, argv);
     installFontSubstitutes();

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cstdio>
 
+#include "demo-server/GroupFilter.h"
+
 namespace {
 
 bool isBlankToken(const Token& token)
@@ -408,6 +410,8 @@ ClientStatement parseClientStatement(std::string_view sql, StatementUse use)
                                " » n'est pas une instruction acceptée (SELECT pour une lecture ; "
                                "INSERT, UPDATE ou DELETE pour une modification).");
 
+    if (statement.kind == StatementKind::Select)
+        moveGroupFilterToWhere(statement.tokens);
     if (use == StatementUse::Read && statement.kind != StatementKind::Select)
         throw StatementRefused(
             "Instruction refusée : une lecture n'accepte qu'une instruction SELECT.");

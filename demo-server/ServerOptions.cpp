@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cstdlib>
 
+#include "demo-server/GrownData.h"
+
 namespace {
 
 // A whole number from minimum to maximum; nothing when the text is anything else.
@@ -20,13 +22,15 @@ std::optional<long long> boundedNumber(const std::string& text, long long minimu
 } // namespace
 
 const char* const kServerUsage =
-    "Usage : kelvaro-demo-server [--port N] [--data DOSSIER] [--statement-ms N] [--reply-bytes N]\n"
-    "                           [--request-ms N] [--connections N]\n"
+    "Usage : kelvaro-demo-server [--port N] [--data DOSSIER] [--grow N] [--statement-ms N]\n"
+    "                           [--reply-bytes N] [--request-ms N] [--connections N]\n"
     "  --port N        port d'écoute sur 127.0.0.1 (0, par défaut : un port libre, écrit sur la\n"
     "                  sortie standard sous la forme « port N »)\n"
     "  --data DOSSIER  dossier des données : base SQLite, photos (www/voimages), rapports PDF,\n"
     "                  clichés d'exemple ; créé et rempli au premier démarrage, conservé ensuite\n"
     "                  (par défaut : ~/.local/share/kelvaro-demo)\n"
+    "  --grow N        porte la base à N véhicules et N clients générés en plus des exemples\n"
+    "                  (une fois : le nombre est gardé dans la base ; de 0 à 1000000)\n"
     "  --statement-ms N  durée permise d'une instruction du client, en millisecondes (2000)\n"
     "  --reply-bytes N   taille permise d'une réponse, en octets (20 Mo)\n"
     "  --request-ms N    temps permis à un client pour envoyer sa requête, en millisecondes\n"
@@ -102,6 +106,11 @@ std::optional<ServerOptions> parseServerOptions(const std::vector<std::string>& 
             if (!count)
                 return std::nullopt;
             options.limits.connections = int(*count);
+        } else if (argument == "--grow") {
+            const auto figure = takeNumber(0, kMaxGrowth);
+            if (!figure)
+                return std::nullopt;
+            options.grow = *figure;
         } else if (argument == "--data") {
             if (!takeValue())
                 return std::nullopt;

@@ -11,6 +11,7 @@ struct ServerOptions {
     int port = 0;           // --port N; 0 picks a free port
     std::string dataFolder; // --data DIR; default $XDG_DATA_HOME/kelvaro-demo
     bool help = false;
+    long long grow = 0;  // --grow N: generated vehicles and clients the database is brought to
     ServerLimits limits; // --statement-ms, --reply-bytes, --request-ms, --connections
 };
 

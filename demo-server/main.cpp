@@ -15,6 +15,7 @@
 #include "app/FileVersion.h"
 #include "demo-server/DataStore.h"
 #include "demo-server/DemoHttpServer.h"
+#include "demo-server/GrownData.h"
 #include "demo-server/PhotoStore.h"
 #include "demo-server/ServerOptions.h"
 
@@ -75,6 +76,17 @@ int main(int argc, char* argv[])
     }
     if (!opened.notice.empty())
         std::fprintf(stderr, "kelvaro-demo-server : %s\n", opened.notice.c_str());
+    if (options->grow > 0) {
+        try {
+            auto session = opened.store->session();
+            const std::string notice = growDemoData(session.db(), options->grow);
+            std::fprintf(stderr, "kelvaro-demo-server : %s\n", notice.c_str());
+        } catch (const std::exception& failure) {
+            std::fprintf(stderr, "kelvaro-demo-server : impossible d'agrandir la base : %s\n",
+                         failure.what());
+            return 1;
+        }
+    }
 
     // The FTP upload of the client writes into www/voimages of the FTP root, the data folder.
     PhotoStore photos((data / "www" / "voimages").string(), *opened.store);

@@ -82,24 +82,24 @@ void TAxKelvaro::aCliTelDomChange(ControlFace& sender)
 
 void TAxKelvaro::aCliNomDblClick(ControlFace&)
 {
-    DblNom->setVisible(true);
+    revealDblBox(DblNom);
     setDblChange("Nom");
 }
 
 void TAxKelvaro::aCliPrenomDblClick(ControlFace&)
 {
-    DblIdent->setVisible(true);
+    revealDblBox(DblIdent);
     setDblChange("Ident");
 }
 
 void TAxKelvaro::aCliMobileDblClick(ControlFace&)
 {
-    DblMobile->setVisible(true);
+    revealDblBox(DblMobile);
     setDblChange("Mobile");
 }
 
 void TAxKelvaro::aCliTelDomDblClick(ControlFace&)
 {
-    DblTelDom->setVisible(true);
+    revealDblBox(DblTelDom);
     setDblChange("TelDom");
 }

@@ -90,25 +90,6 @@ std::string columnList(int type)
            key + " AS VO_Result, Site as VO_SITE, Concession, idOwner";
 }
 
-// The statement as a query value: "%", and the characters that would end or alter the value
-// ("&", "+", control characters), written "%XX".
-std::string queryValue(std::string_view statement)
-{
-    std::string out;
-    out.reserve(statement.size() + 16);
-    for (char c : statement) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '%' || c == '&' || c == '+' || byte < 0x20 || byte == 0x7F) {
-            char hex[4];
-            std::snprintf(hex, sizeof hex, "%%%02X", unsigned(byte));
-            out += hex;
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
-
 std::string child(std::string_view row, std::string_view name)
 {
     std::string value;
@@ -158,6 +139,23 @@ bool IsAllDigits(std::string_view text)
 std::string PrefixIfAny(std::string_view prefix, std::string_view value)
 {
     return value.empty() ? std::string() : std::string(prefix) + std::string(value);
+}
+
+std::string statementQueryValue(std::string_view statement)
+{
+    std::string out;
+    out.reserve(statement.size() + 16);
+    for (char c : statement) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '%' || c == '&' || c == '+' || byte < 0x20 || byte == 0x7F) {
+            char hex[4];
+            std::snprintf(hex, sizeof hex, "%%%02X", unsigned(byte));
+            out += hex;
+        } else {
+            out += c;
+        }
+    }
+    return out;
 }
 
 std::string cleanSearchText(std::string_view text)
@@ -212,7 +210,7 @@ std::string BuildSearchStatement(const SearchRequest& r)
     const TypeInfo info = typeInfo(r.type);
     const std::string statement = "SELECT " + columnList(r.type) + " FROM " + info.table +
                                   " Where " + c + " ORDER BY " + info.key + info.orderSuffix;
-    return queryValue(statement);
+    return statementQueryValue(statement);
 }
 
 int searchKeyColumn(int type)

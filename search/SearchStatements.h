@@ -22,6 +22,9 @@ std::string PrefixIfAny(std::string_view prefix, std::string_view value);
 std::string cleanSearchText(std::string_view text);
 // Every "'" doubled.
 std::string doubleQuotes(std::string_view text);
+// A statement as it travels in the query value "SQL": "%" and the characters that would end or
+// alter the value ("&", "+", control characters) written "%XX", which the server decodes.
+std::string statementQueryValue(std::string_view statement);
 
 // Vehicle kinds "_TVO", "_TVD", "_TVN" search vehicles; "_TCL" searches clients.
 bool isClientKind(std::string_view recordKind);

@@ -1,4 +1,4 @@
-// Work of the search panel and of the duplicate counts that the timer's count-downs start.
+// The search that the timer's count-down starts: the statement, its reply and the result grid.
 #include "ui/TAxKelvaro.h"
 
 #include <exception>
@@ -78,5 +78,3 @@ void TAxKelvaro::HttpGetSearchInfo(int extraRows)
     }
     ngSearch->endUpdate();
 }
-
-void TAxKelvaro::HttpGetDblInfo() {}

@@ -427,6 +427,17 @@ public:
     void DblIdentClick();
     void DblMobileClick();
     void DblTelDomClick();
+    // The count armed last: "Nom", "Ident", "TelDom" or "Mobile".
+    QString DblKind;
+    // Boxes shown by a double click on their field: they stay shown until the program ends,
+    // whatever record is loaded.
+    std::vector<TextEdit*> RevealedDblBoxes;
+    void revealDblBox(TextEdit* box);
+    bool dblBoxRevealed(const TextEdit* box) const;
+    TextEdit* dblBoxOf(const QString& kind) const;
+    // Opens the search on a counted value: equal to it, or containing it while Ctrl is held.
+    void openDuplicates(TextLabel* label, PictureButton* button, const QString& text,
+                        bool withFirstName);
 
     // ---- Photos (photos/) ----
     void czCmdSelPathListImageClick();

@@ -54,9 +54,9 @@ void TAxKelvaro::readRecordKindAndRights(TXml& root)
         box->setDisabledColors(background, text);
         box->setText(QString());
     }
-    for (ControlFace* marker :
-         std::initializer_list<ControlFace*>{DblMobile, DblTelDom, DblIdent, DblNom})
-        marker->setVisible(FlagNewEnreg);
+    // A new record shows its duplicate boxes; a box the user asked for stays shown.
+    for (TextEdit* marker : {DblMobile, DblTelDom, DblIdent, DblNom})
+        marker->setVisible(FlagNewEnreg || dblBoxRevealed(marker));
     xcIdentity->setVisible(RecordKind == "_TCL");
 
     const std::string idtVO = XmlText(root, "idtVO");

@@ -335,6 +335,11 @@ CREATE TABLE tReservations (
     Commentaire TEXT
 );
 
+-- The number of generated vehicles and clients added by --grow.
+CREATE TABLE tDemoGrowth (
+    Figure INTEGER NOT NULL
+);
+
 -- Messages received by the SMS gateway.
 CREATE TABLE tSmsMessages (
     idSms INTEGER PRIMARY KEY,
@@ -347,3 +352,13 @@ CREATE INDEX FrevoByVehicle ON "tVO - Frevo" (idVO);
 CREATE INDEX ImagesByVehicle ON "tVO - Liens Images" (idVO);
 CREATE INDEX ActionsByClient ON tActions (idClient);
 CREATE INDEX OwnedByClient ON TVehiclesOstrel (idClient);
+
+-- What the searches and the duplicate counts look up: an exact value finds its rows at once, and
+-- a search lists its first rows in the order of its key without sorting the table.
+CREATE INDEX VehiclesByRegistration ON tVehicles (Immatriculation, DateOrdre DESC);
+CREATE INDEX VehiclesByBuyer ON tVehicles (Acheteur, DateOrdre DESC);
+CREATE INDEX VehiclesByNumber ON tVehicles (NVO, DateOrdre DESC);
+CREATE INDEX OwnedByRegistration ON TVehiclesOstrel (Immatriculation, DateOrdre DESC);
+CREATE INDEX ClientsByName ON tClients (CliNom, CliPrenom, idClient DESC);
+CREATE INDEX ClientsByMobile ON tClients (CliMobile, idClient DESC);
+CREATE INDEX ClientsByHomePhone ON tClients (CliTelDom, idClient DESC);

@@ -12,13 +12,14 @@
 
 namespace {
 
-// Reads the first line of the server's standard output ("port N"), waiting at most 20 s.
+// Reads the first line of the server's standard output ("port N"), waiting at most 3 minutes
+// (growing a database to a dealership group's size comes first).
 std::string firstLine(int fd)
 {
     std::string line;
     for (;;) {
         pollfd ready{fd, POLLIN, 0};
-        if (poll(&ready, 1, 20000) <= 0)
+        if (poll(&ready, 1, 180000) <= 0)
             throw std::runtime_error("le serveur de démonstration ne donne pas son port");
         char c = 0;
         const ssize_t got = read(fd, &c, 1);

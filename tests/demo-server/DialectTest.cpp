@@ -70,7 +70,31 @@ INSTANTIATE_TEST_SUITE_P(
         Translation{"select count(idClient) as cpt from tClients group by CliNom having "
                     "(CliNom like '%DUP%')",
                     "select count(idClient) as cpt from tClients group by CliNom having "
-                    "(CliNom like '%DUP%')"}),
+                    "(CliNom like '%DUP%')"},
+        // Equalities of the grouped columns filter the rows before grouping; other conditions
+        // of a HAVING stay where they are.
+        Translation{"select count(idClient) as cpt from tClients group by CliNom having "
+                    "(CliNom='O''NEIL')",
+                    "select count(idClient) as cpt from tClients WHERE (CliNom='O''NEIL') group "
+                    "by CliNom "},
+        Translation{"select count(idClient) as cpt from tClients group by CliNom, CliPrenom "
+                    "having (CliNom='DUPONT') and (CliPreNom='') order by cpt",
+                    "select count(idClient) as cpt from tClients WHERE (CliNom='DUPONT') and "
+                    "(CliPreNom='') group by CliNom, CliPrenom order by cpt"},
+        Translation{"select count(idClient) as cpt from tClients group by CliNom having "
+                    "(CliPrenom='JEAN')",
+                    "select count(idClient) as cpt from tClients group by CliNom having "
+                    "(CliPrenom='JEAN')"},
+        Translation{"select count(*) as n from tClients group by CliNom having count(*)='2'",
+                    "select count(*) as n from tClients group by CliNom having count(*)='2'"},
+        Translation{"select count(*) as n from tClients where Site='DREUX' group by CliNom "
+                    "having (CliNom='X')",
+                    "select count(*) as n from tClients where Site='DREUX' group by CliNom "
+                    "having (CliNom='X')"},
+        Translation{"select count(*) as n from tClients group by CliNom having (CliNom='X') or "
+                    "(CliNom='Y')",
+                    "select count(*) as n from tClients group by CliNom having (CliNom='X') or "
+                    "(CliNom='Y')"}),
     caseName);
 
 struct Refusal {

@@ -519,6 +519,19 @@ TEST_F(Statements, TextsCompareWithoutRegardToCase)
         const auto found = column(search, "idClient");
         EXPECT_NE(std::find(found.begin(), found.end(), "2003"), found.end()) << search;
     }
+    // Plain ASCII texts, compared without converting them, answer the same.
+    const char* plain[] = {
+        "SELECT idClient FROM TClients WHERE (CliNom like '%25upon%25')",
+        "SELECT idClient FROM TClients WHERE (CliNom = 'dupont') and (CliPrenom = 'JEAN')",
+        "SELECT idClient FROM TClients WHERE (CliNom like 'd_p!%25nt' escape '!') or (CliNom "
+        "like 'D_PONT')",
+    };
+    for (const char* search : plain) {
+        const auto found = column(search, "idClient");
+        EXPECT_NE(std::find(found.begin(), found.end(), "2001"), found.end()) << search;
+    }
+    EXPECT_TRUE(
+        column("SELECT idClient FROM TClients WHERE (CliNom like 'DUPONTS')", "idClient").empty());
     EXPECT_TRUE(
         column("SELECT idClient FROM TClients WHERE (CliNom like 'LEFEVRE')", "idClient").empty());
     EXPECT_EQ(column("select count(idClient) as cpt from tClients group by CliNom having "
