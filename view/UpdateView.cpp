@@ -100,6 +100,7 @@ void TAxKelvaro::UpdateView(bool reloadDescriptions)
         if (fetchRecordDocuments(false)) {
             UpdateHints(!LbIDCustomer->text().isEmpty());
             UpdateTabDesc(reloadDescriptions, true);
+            GetInfoReservation();
             TabsChange();
             showRecordCommands();
         } else {
@@ -191,7 +192,10 @@ void TAxKelvaro::TabsChange()
             LoadInfoFrevo();
             TabDesc[page + 1].ContentsLoaded = true;
             break;
-        case 2: // reservation banner
+        case 2:
+            GetInfoReservation();
+            TabDesc[page + 1].ContentsLoaded = true;
+            break;
         case 5: // photos
         case 6: // follow-up actions
             TabDesc[page + 1].ContentsLoaded = true;
