@@ -65,19 +65,17 @@ TEST_F(Documents, ReportsOpenAtTheirAddressAsPdfSheetsOfTheRecord)
         const char* name;
     } cases[] = {
         {"1001", "", "1", false, false, "rptSelect=idVO=5001&rptName=VO%20-%20Fiche%20Commerciale",
-         "24001", "GOLF"},
+         "24001", "VW GOLF"},
         {"1001", "", "1", false, true, "rptSelect=idVO=5001&rptName=VO%20-%20Fiche%20Commerciale",
-         "24001", "GOLF"},
+         "24001", "VW GOLF"},
         {"1001", "", "1", true, false, "rptSelect=idVO=5001&rptName=VO%20-%20Feuille%20de%20Marge",
-         "24001", "GOLF"},
+         "24001", "VW GOLF"},
         {"1101", "", "3", false, false, "rptSelect=idVO=5101&rptName=VD%20-%20Fiche%20Commerciale",
-         "25001", "T-ROC"},
+         "25001", "VW T-ROC"},
         {"1101", "", "3", false, true, "rptSelect=idVO=5101&rptName=VD%20-%20Fiche%20Commerciale2",
-         "25001", "T-ROC"},
-        {"1201", "", "1", false, true, "rptSelect=idVO=5201&rptName=VN%20-%20Fiche%20Commerciale",
-         "26001", "GOLF"},
+         "25001", "VW T-ROC"},
         {"", "2001", "1", false, false, "rptSelect=idClient=2001&rptName=Fiche%20Ostrel", "2001",
-         "DUPONT"},
+         "DUPONT Jean"},
     };
     ClientSession session;
     for (const auto& c : cases) {
