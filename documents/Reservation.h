@@ -14,6 +14,5 @@ std::optional<std::array<std::string, 4>> reservationLines(const TXml& record);
 struct PanelStrip {
     int top = 0;
     int height = 0;
-    bool operator==(const PanelStrip&) const = default;
 };
 PanelStrip toggledAccountingPanel(PanelStrip panel);
