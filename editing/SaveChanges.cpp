@@ -262,15 +262,22 @@ void savePage(TAxKelvaro& window, SaveRun& run)
     if (slot < 1 || slot >= kPageEntries || window.TabDesc[slot].Statement.empty())
         return;
     TsPage& page = window.TabDesc[slot];
-    const std::string statement = page.Statement;
-    if (isUnkeyedUpdate(statement)) {
+    if (isUnkeyedUpdate(page.Statement)) {
         // It would change every row of the table: it stays pending and is never sent.
         window.WriteTrace("Save Changes : mise à jour sans clé non envoyée : " +
-                          fromCp1252(statement));
+                          fromCp1252(page.Statement));
         run.refuse(unkeyedPageWarning(window.Tabs->tabText(active)));
         return;
     }
     const bool insert = window.FlagNewEnreg || (window.FlagNewVehicle && active == 7);
+    if (!insert && !window.checkEditConflicts(slot)) {
+        run.refuse(window.LbDebugInfo0->text());
+        return;
+    }
+    // Taking the other user's values may have left less, or nothing, to send.
+    const std::string statement = page.Statement;
+    if (statement.empty())
+        return;
     if (!run.send(SaveRun::What::Page, insert, statement, replyfile::SqlVO,
                   UncertainInsert::Record))
         return;

@@ -3,7 +3,9 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include <QPointer>
 #include <QString>
@@ -24,6 +26,7 @@ class QLabel;
 class QTabWidget;
 class QTimer;
 struct CellFormat;
+struct FieldConflict;
 struct KeyState;
 
 // The main window. It owns every state of the record shown and every operation of the program;
@@ -175,6 +178,13 @@ public:
     void GoOnKeyDown(ControlFace& sender, int& key, KeyState state);
     bool TestDateChange(ControlFace& sender, int minimum, int maximum);
     bool TestPageUpdate(int slot);
+    // Before an update leaves: the record is read again and the fields another user changed
+    // meanwhile are settled with the user. False when nothing may be sent.
+    bool checkEditConflicts(int slot);
+    bool settleEditConflicts(int slot, const std::vector<FieldConflict>& conflicts);
+    std::optional<TXml> rereadRecord();
+    // Fields the window computes from others (VAT, margins, balance, due dates).
+    bool computedField(const TsDesc& field) const;
     // Saving
     bool SaveChanges();
     // An insert was sent and its answer lost: the row may exist. Until the user has decided, the

@@ -57,6 +57,11 @@ protected:
 
     ScriptedServer server;
     int chassis = 0;
+    // A line taken, the record read again as loaded, the page taken.
+    const std::vector<ScriptedReply> withReread = {
+        {200, "<AXSQL></AXSQL>"},
+        {200, "<AXS><User><Name_>Test</Name_></User><tVO><Chassis>A</Chassis></tVO></AXS>"},
+        {200, "<AXSQL></AXSQL>"}};
 };
 
 } // namespace
@@ -146,12 +151,15 @@ TEST_F(SaveChecks, AnUpdateWithoutAKeyIsNeverSentWhateverElseSucceeds)
 TEST_F(SaveChecks, OneCostLineIsSentFirstAndCaughtUpWhenTaken)
 {
     pendingCostLines(2);
+    server.script(withReread);
     EXPECT_TRUE(w().SaveChanges());
-    ASSERT_EQ(sent(), 2u);
+    // The line, the record read again before its update, the page.
+    ASSERT_EQ(sent(), 3u);
+    EXPECT_NE(target(1).find("/AxInfoVO?"), std::string::npos);
     EXPECT_NE(target(0).find("/AxUpdate?XMLC_OutputFormat=XML&SQLExecute=Update%20[tVO%20-%20"
                              "Frevo]%20set%20Montant=1%20"),
               std::string::npos);
-    EXPECT_NE(target(1).find("SQLExecute=Update%20tVehicles%20set%20Chassis='B'"),
+    EXPECT_NE(target(2).find("SQLExecute=Update%20tVehicles%20set%20Chassis='B'"),
               std::string::npos);
     EXPECT_TRUE(fileExists(harness.replyFile("XmlAXSQLFrevo.xml")));
     const TsLine& line = w().FrevoRows[1];
@@ -164,6 +172,7 @@ TEST_F(SaveChecks, OneCostLineIsSentFirstAndCaughtUpWhenTaken)
 TEST_F(SaveChecks, TheCursorOfACallerIsKeptUnlessTheSaveFails)
 {
     pendingCostLines(1);
+    server.script(withReread);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     EXPECT_TRUE(w().SaveChanges());
     EXPECT_NE(QApplication::overrideCursor(), nullptr);

@@ -210,11 +210,10 @@ TEST_F(TypicalEdit, NothingIsLostWhileTheServerIsDown)
     EXPECT_EQ(w().LbDebugInfo0->text(), "");
     EXPECT_EQ(vehicle("PrixVente"), "29999.00");
     EXPECT_FALSE(w().JvXPBtnSave->isEnabled());
-    // The same statement each time.
+    // While the record could not be read again nothing was sent; then the same statement once.
     const std::vector<std::string> sent = updatesSent();
-    ASSERT_EQ(sent.size(), 3u);
-    EXPECT_EQ(sent[0], sent[1]);
-    EXPECT_EQ(sent[1], sent[2]);
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_NE(sent[0].find("PrixVente=29999"), std::string::npos) << sent[0];
     w().IdHTTP1->closeConnection();
 }
 

@@ -1,0 +1,61 @@
+#include "editing/EditConflicts.h"
+
+#include "view/StructureDoc.h"
+
+std::string serverFieldValue(const TsDesc& field, const TXml& values, int today)
+{
+    const std::string& source = field.SourceName.empty() ? field.FieldName : field.SourceName;
+    return transformValue(XmlText(values, source), field.CtrlKind, field.InfoType, today);
+}
+
+std::vector<FieldConflict> fieldConflicts(const std::vector<const TsDesc*>& changed,
+                                          const TXml& values, int today,
+                                          const std::function<bool(const TsDesc&)>& computed)
+{
+    std::vector<FieldConflict> conflicts;
+    for (const TsDesc* field : changed) {
+        if (computed(*field))
+            continue;
+        std::string server = serverFieldValue(*field, values, today);
+        // The other user typed what this one typed: nothing to choose.
+        if (server != field->OrgValue && server != field->Value)
+            conflicts.push_back({field, field->OrgValue, std::move(server), field->Value});
+    }
+    return conflicts;
+}
+
+std::optional<TXml> rereadValues(const TXml& document, const char* rootName, bool clientVehicle,
+                                 const std::vector<const TsDesc*>& keys)
+{
+    TXml root = document;
+    XmlFind(root, rootName);
+    if (root.Node().empty())
+        return std::nullopt;
+    if (!clientVehicle)
+        return root;
+    TXml vehicles = document;
+    XmlFind(vehicles, "TVehS");
+    while (XmlNext(vehicles, "TVeh") > 0) {
+        bool same = true;
+        for (const TsDesc* key : keys)
+            same = same && XmlText(vehicles, key->FieldName) == key->OrgValue;
+        if (same)
+            return vehicles;
+    }
+    return std::nullopt;
+}
+
+std::string conflictListing(const std::vector<FieldConflict>& conflicts)
+{
+    std::string text;
+    for (const FieldConflict& conflict : conflicts) {
+        std::string caption = conflict.field->Caption;
+        while (!caption.empty() && (caption.back() == ':' || caption.back() == ' '))
+            caption.pop_back();
+        if (caption.empty())
+            caption = conflict.field->FieldName;
+        text += caption + " : charg\xE9 \xAB " + conflict.loaded + " \xBB, sur le serveur \xAB " +
+                conflict.server + " \xBB, saisi \xAB " + conflict.typed + " \xBB\n";
+    }
+    return text;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "server/TXml.h"
+#include "view/TsPage.h"
+
+// Edit conflicts: before an update is sent, the record is read again, and every field the user
+// changed is compared with what the server holds now. A field another user changed meanwhile is a
+// conflict; fields the other user changed and this one did not are never touched by the update.
+
+struct FieldConflict {
+    const TsDesc* field = nullptr;
+    std::string loaded; // the value shown when the record was loaded (OrgValue)
+    std::string server; // the value the server holds now
+    std::string typed;  // the value this user typed (Value)
+};
+
+// The value of a field in a record document read again, the way loading reads it.
+std::string serverFieldValue(const TsDesc& field, const TXml& values, int today);
+
+// The changed fields whose value on the server is no longer the one loaded. Fields the window
+// computes are never compared.
+std::vector<FieldConflict> fieldConflicts(const std::vector<const TsDesc*>& changed,
+                                          const TXml& values, int today,
+                                          const std::function<bool(const TsDesc&)>& computed);
+
+// The element of the record read again that holds a page's values: the record itself, or for the
+// client's vehicles the "TVeh" whose keys are those of the vehicle shown. Nothing when the record
+// or the vehicle is no longer on the server.
+std::optional<TXml> rereadValues(const TXml& document, const char* rootName, bool clientVehicle,
+                                 const std::vector<const TsDesc*>& keys);
+
+// The lines of the "Modifications concurrentes" box, one per field: caption (or name), then the
+// three values.
+std::string conflictListing(const std::vector<FieldConflict>& conflicts);
