@@ -486,6 +486,10 @@ public:
     void czFeuilleMargeClick();
     void JvXPBtnSMSClick();
     void LbPanelComptaClick();
+    // Hands an address to the desktop's viewer; false when no opener is installed.
+    bool OpenInBrowser(const std::string& url);
+    // Fills and shows the reservation banner of the new-vehicle page, or hides it.
+    void GetInfoReservation();
 
     // ---- Start parameters and shell state ----
     QString SettingsPath;

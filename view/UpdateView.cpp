@@ -101,6 +101,7 @@ void TAxKelvaro::UpdateView(bool reloadDescriptions)
             UpdateHints(!LbIDCustomer->text().isEmpty());
             UpdateTabDesc(reloadDescriptions, true);
             GetDataImages();
+            GetInfoReservation();
             TabsChange();
             showRecordCommands();
         } else {
@@ -198,6 +199,7 @@ void TAxKelvaro::TabsChange()
             TabDesc[page + 1].ContentsLoaded = true;
             break;
         case 2: // reservation banner
+            GetInfoReservation();
             TabDesc[page + 1].ContentsLoaded = true;
             break;
         case 6: // follow-up actions
