@@ -23,6 +23,8 @@ void TAxKelvaro::Timer1Timer()
         queueWork([this] { HttpGetDblInfo(); });
     if (SearchCountdown != 0 && --SearchCountdown == 0)
         queueWork([this] { HttpGetSearchInfo(0); });
+    if (JournalDirty)
+        flushJournal();
     if (BlinkOn && ++BlinkTicks % 3 == 1)
         Shape1->setVisible(Shape1->isHidden());
     LbDebugInfo3->setText("[" + QString::number(ParamSetCount) + "]" + LbHttpRoot->text() + " - " +

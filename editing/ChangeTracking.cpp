@@ -109,5 +109,6 @@ bool TAxKelvaro::TestPageUpdate(int slot)
     const bool changed = !changes.changed.empty();
     JvXPBtnSave->setEnabled(changed);
     JvXPBtnNewVO->setEnabled(!changed);
+    journalChanged();
     return changed;
 }

@@ -106,6 +106,7 @@ void TAxKelvaro::abandonChanges()
     }
     JvXPBtnSave->setEnabled(false);
     JvXPBtnNewVO->setEnabled(true);
+    dropJournal();
 }
 
 bool TAxKelvaro::settlePendingChanges()

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -193,6 +195,17 @@ bool writeJournalFile(const std::string& path, const std::string& text)
         return false;
     }
     return true;
+}
+
+std::optional<std::string> readJournalFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad())
+        return std::nullopt;
+    return text;
 }
 
 std::vector<std::string> journalFiles(const std::string& folder)

@@ -34,6 +34,8 @@ std::optional<EditJournal> parseJournal(std::string_view text);
 // Writes the text to a temporary file readable by the user only, flushes it to disk and renames
 // it over the journal; false when the folder cannot be written.
 bool writeJournalFile(const std::string& path, const std::string& text);
+// The bytes of a journal file; nothing when it cannot be read.
+std::optional<std::string> readJournalFile(const std::string& path);
 // The journal files of a folder, by name.
 std::vector<std::string> journalFiles(const std::string& folder);
 // A journal that cannot be read is renamed "<name>.endommage", out of the way; the new path.

@@ -5,10 +5,12 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include "server/RequestClient.h"
@@ -30,6 +32,8 @@ class QTabWidget;
 class QTimer;
 struct CellFormat;
 struct FieldConflict;
+struct EditJournal;
+struct JournalField;
 struct KeyState;
 
 // The main window. It owns every state of the record shown and every operation of the program;
@@ -188,6 +192,24 @@ public:
     std::optional<TXml> rereadRecord();
     // Fields the window computes from others (VAT, margins, balance, due dates).
     bool computedField(const TsDesc& field) const;
+    // The journal of unsaved edits: kept in step after each recorded edit, written on the timer,
+    // removed once the edits are saved or abandoned, offered back when its record is shown.
+    void journalChanged();
+    void flushJournal();
+    void dropJournal();
+    void offerJournals();
+    void restoreJournal(const std::string& path, const EditJournal& journal);
+    void showJournalRecord(const EditJournal& journal);
+    std::vector<std::pair<std::string, EditJournal>> leftJournals();
+    EditJournal journalOfRecord() const;
+    std::vector<JournalField> journalFields() const;
+    std::string journalCaption(const JournalField& field) const;
+    std::string journalFolder() const;
+    bool JournalDirty = false;
+    std::string JournalPath; // the journal this window writes
+    long long NewRecordStarted = 0;
+    bool JournalsOffered = false; // the journals of other records were offered once
+    QStringList JournalsLater;    // answered "Plus tard" during this session
     // Saving
     bool SaveChanges();
     // An insert was sent and its answer lost: the row may exist. Until the user has decided, the

@@ -4,6 +4,7 @@
 
 #include <exception>
 
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QTabWidget>
@@ -104,6 +105,9 @@ void TAxKelvaro::UpdateView(bool reloadDescriptions)
             GetInfoReservation();
             TabsChange();
             showRecordCommands();
+            // Edits a crash left for this record (or, once, for others) are offered back.
+            NewRecordStarted = FlagNewEnreg ? QDateTime::currentSecsSinceEpoch() : 0;
+            queueWork([this] { offerJournals(); });
         } else {
             keepRecordShown();
         }

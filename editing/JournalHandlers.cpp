@@ -1,0 +1,256 @@
+// The journal of unsaved edits: what the user typed and has not saved yet is kept in a small file
+// per record, so that a crash, a killed process or a power cut loses nothing; a journal left over
+// is offered back when its record is shown.
+#include "ui/TAxKelvaro.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "app/Cp1252.h"
+#include "editing/EditJournal.h"
+#include "editing/Statements.h"
+#include "ui/controls/AllKinds.h"
+
+namespace {
+
+QString whenWritten(long long seconds)
+{
+    return QDateTime::fromSecsSinceEpoch(seconds).toString("dd/MM/yyyy hh:mm");
+}
+
+std::string recordName(const EditJournal& journal)
+{
+    return journal.kind + " " + (journal.id.empty() ? std::string("nouvelle fiche") : journal.id);
+}
+
+} // namespace
+
+std::string TAxKelvaro::journalFolder() const
+{
+    return QFileInfo(SettingsPath).absolutePath().toStdString();
+}
+
+EditJournal TAxKelvaro::journalOfRecord() const
+{
+    EditJournal journal;
+    journal.kind = toCp1252(JvXPBtnNewVO->text());
+    if (!FlagNewEnreg)
+        journal.id = toCp1252((journal.kind == "CL" ? LbIDCustomer : LbIdTVO)->text());
+    journal.started = FlagNewEnreg ? NewRecordStarted : 0;
+    return journal;
+}
+
+std::vector<JournalField> TAxKelvaro::journalFields() const
+{
+    std::vector<JournalField> fields;
+    for (int slot = 1; slot < kPageEntries; ++slot) {
+        // The client's vehicles change with the row chosen: their edits are saved on leaving it.
+        if (slot == 8 || !TabDesc[slot].Described)
+            continue;
+        const PageChanges changes = pageChanges(
+            TabDesc[slot].Fields, [](const TsDesc& field) { return field.Control != nullptr; });
+        for (const TsDesc* field : changes.changed) {
+            if (!computedField(*field))
+                fields.push_back({slot, field->FieldName, field->Value});
+        }
+    }
+    return fields;
+}
+
+void TAxKelvaro::journalChanged()
+{
+    if (FlagLoading)
+        return;
+    if (journalFields().empty())
+        dropJournal();
+    else
+        JournalDirty = true;
+}
+
+void TAxKelvaro::dropJournal()
+{
+    JournalDirty = false;
+    if (JournalPath.empty())
+        return;
+    std::remove(JournalPath.c_str());
+    JournalPath.clear();
+}
+
+void TAxKelvaro::flushJournal()
+{
+    if (!JournalDirty)
+        return;
+    JournalDirty = false;
+    EditJournal journal = journalOfRecord();
+    journal.fields = journalFields();
+    const std::string name = journalFileName(journal.kind, journal.id, journal.started);
+    if (journal.fields.empty() || name.empty()) {
+        dropJournal();
+        return;
+    }
+    journal.written = QDateTime::currentSecsSinceEpoch();
+    const std::string path = journalFolder() + "/" + name;
+    if (!writeJournalFile(path, journalText(journal))) {
+        WriteTrace("Journal des modifications : écriture impossible : " +
+                   QString::fromStdString(path));
+        return;
+    }
+    if (!JournalPath.empty() && JournalPath != path)
+        std::remove(JournalPath.c_str());
+    JournalPath = path;
+}
+
+std::vector<std::pair<std::string, EditJournal>> TAxKelvaro::leftJournals()
+{
+    std::vector<std::pair<std::string, EditJournal>> journals;
+    for (const std::string& path : journalFiles(journalFolder())) {
+        if (path == JournalPath)
+            continue;
+        const std::optional<std::string> text = readJournalFile(path);
+        std::optional<EditJournal> journal = text ? parseJournal(*text) : std::nullopt;
+        if (!journal) {
+            const QString aside = QString::fromStdString(setJournalAside(path));
+            const QString warning =
+                QStringLiteral("Un journal de modifications endommagé a été mis de côté : ") +
+                aside;
+            WriteTrace(warning);
+            setWarningText(warning);
+            continue;
+        }
+        journals.emplace_back(path, std::move(*journal));
+    }
+    return journals;
+}
+
+void TAxKelvaro::offerJournals()
+{
+    const EditJournal shown = journalOfRecord();
+    std::vector<std::pair<std::string, EditJournal>> journals = leftJournals();
+    auto mine = std::find_if(journals.begin(), journals.end(), [&](const auto& item) {
+        const EditJournal& journal = item.second;
+        const bool same = journal.kind == shown.kind && journal.id == shown.id;
+        return same && (!shown.id.empty() || FlagNewEnreg) &&
+               !JournalsLater.contains(QString::fromStdString(item.first));
+    });
+    const bool others = !JournalsOffered && journals.size() > size_t(mine != journals.end());
+    JournalsOffered = true;
+    if (mine == journals.end() && !others)
+        return;
+
+    QString text;
+    if (mine != journals.end()) {
+        text = "Des modifications non enregistrées du " + whenWritten(mine->second.written) +
+               " ont été retrouvées :\n";
+        for (const JournalField& field : mine->second.fields)
+            text += "\n" + fromCp1252(journalCaption(field)) + " : " + fromCp1252(field.value);
+    }
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Modifications retrouvées"), QString(),
+                    QMessageBox::NoButton, this);
+    std::vector<std::pair<QAbstractButton*, const EditJournal*>> showButtons;
+    if (others) {
+        text += QStringLiteral("%1Autres fiches avec des modifications non enregistrées :")
+                    .arg(text.isEmpty() ? "" : "\n\n");
+        for (const auto& [path, journal] : journals) {
+            if (mine != journals.end() && &journal == &mine->second)
+                continue;
+            text += "\n" + fromCp1252(recordName(journal)) + " (du " +
+                    whenWritten(journal.written) + ")";
+            if (!journal.id.empty())
+                showButtons.emplace_back(
+                    box.addButton("Afficher " + fromCp1252(recordName(journal)),
+                                  QMessageBox::ActionRole),
+                    &journal);
+        }
+    }
+    box.setText(text);
+    if (mine != journals.end()) {
+        box.addButton(QMessageBox::Yes)->setText(QStringLiteral("Restaurer"));
+        box.addButton(QMessageBox::No)->setText(QStringLiteral("Abandonner"));
+    }
+    box.addButton(QMessageBox::Cancel)->setText(QStringLiteral("Plus tard"));
+    box.setEscapeButton(QMessageBox::Cancel);
+    const int answer = box.exec();
+    WriteTrace("Modifications retrouvées : réponse " + QString::number(answer));
+    for (const auto& [button, journal] : showButtons) {
+        if (box.clickedButton() == button) {
+            showJournalRecord(*journal);
+            return;
+        }
+    }
+    if (mine == journals.end())
+        return;
+    if (answer == QMessageBox::Yes)
+        restoreJournal(mine->first, mine->second);
+    else if (answer == QMessageBox::No)
+        std::remove(mine->first.c_str());
+    else
+        JournalsLater << QString::fromStdString(mine->first);
+}
+
+std::string TAxKelvaro::journalCaption(const JournalField& journalField) const
+{
+    if (journalField.entry < 0 || journalField.entry >= kPageEntries)
+        return journalField.name;
+    for (const TsDesc& field : TabDesc[journalField.entry].Fields) {
+        if (field.FieldName != journalField.name)
+            continue;
+        std::string caption = field.Caption;
+        while (!caption.empty() && (caption.back() == ':' || caption.back() == ' '))
+            caption.pop_back();
+        return caption.empty() ? field.FieldName : caption;
+    }
+    return journalField.name;
+}
+
+void TAxKelvaro::showJournalRecord(const EditJournal& journal)
+{
+    const bool client = journal.kind == "CL";
+    LbIDCustomer->setText(client ? fromCp1252(journal.id) : QString());
+    LbIdTVO->setText(client ? QString() : fromCp1252(journal.id));
+    UpdateView(false);
+}
+
+void TAxKelvaro::restoreJournal(const std::string& path, const EditJournal& journal)
+{
+    // The values go into the controls as the record's edits: the save button lights, and the
+    // usual checks and the conflict check run when they are saved.
+    std::vector<int> entries;
+    FlagLoading = true;
+    for (const JournalField& restored : journal.fields) {
+        if (restored.entry < 1 || restored.entry >= kPageEntries || restored.entry == 8)
+            continue;
+        std::vector<TsDesc>& fields = TabDesc[restored.entry].Fields;
+        for (size_t position = 0; position < fields.size(); ++position) {
+            TsDesc& field = fields[position];
+            if (field.FieldName != restored.name || !field.Control)
+                continue;
+            field.Value = restored.value;
+            fillField(restored.entry, int(position), field, false);
+            if (std::find(entries.begin(), entries.end(), restored.entry) == entries.end())
+                entries.push_back(restored.entry);
+        }
+    }
+    FlagLoading = false;
+    WriteTrace("Modifications retrouvées : restaurées depuis " + QString::fromStdString(path));
+    if (entries.empty()) {
+        std::remove(path.c_str());
+        return;
+    }
+    UpdateTVAetMarges();
+    Tabs->setCurrentIndex(entries.front() - 1);
+    TabsChange();
+    for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry)
+        TestPageUpdate(*entry);
+    // From now on this window keeps the journal of these edits.
+    if (!JournalPath.empty() && JournalPath != path)
+        std::remove(JournalPath.c_str());
+    JournalPath = path;
+    JournalDirty = true;
+}
