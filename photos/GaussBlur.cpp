@@ -51,6 +51,11 @@ int TrimToRange(int low, int high, int value)
 
 std::uint8_t TruncToByte(double sum)
 {
+    // The weights are stored in single precision, so a uniform area sums to a hair below its
+    // value; such a sum is the value, not one less (255 stays 255 and 200 stays 200).
+    const double whole = std::round(sum);
+    if (whole > sum && whole - sum < 1e-4)
+        sum = whole;
     if (sum < 0)
         return 0;
     if (sum >= 255)
