@@ -53,18 +53,11 @@ void TAxKelvaro::HttpGetDblInfo()
     // Only a box the user can see is filled; an empty value counts nothing.
     if (statement.empty() || !box || box->isHidden())
         return;
-    const std::string file = replyPath(replyfile::SDbl);
-    HttpExecute(endpoint::queryCount(toCp1252(BaseHRef), statement), file);
-    if (!LbDebugInfo0->text().isEmpty())
-        return;
-    TXml reply;
-    try {
-        reply.setDoc(LoadTextFile(file));
-    } catch (const std::exception& error) {
-        WriteTrace("HttpGetDblInfo : " + QString::fromUtf8(error.what()));
-        return;
-    }
-    box->setText(fromCp1252(duplicateCount(reply)));
+    const std::optional<TXml> reply =
+        fetchDocument(endpoint::queryCount(toCp1252(BaseHRef), statement),
+                      replyPath(replyfile::SDbl), "HttpGetDblInfo");
+    if (reply)
+        box->setText(fromCp1252(duplicateCount(*reply)));
 }
 
 void TAxKelvaro::openDuplicates(TextLabel* label, PictureButton* button, const QString& text,

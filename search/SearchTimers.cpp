@@ -46,18 +46,12 @@ void TAxKelvaro::HttpGetSearchInfo(int extraRows)
     if (extraRows == 0)
         SearchMaxRows = 50;
     SearchMaxRows += extraRows;
-    const std::string file = replyPath(replyfile::SInf);
-    HttpExecute(endpoint::querySearch(toCp1252(BaseHRef), statement, SearchMaxRows), file);
-    if (!LbDebugInfo0->text().isEmpty())
+    const std::optional<TXml> document =
+        fetchDocument(endpoint::querySearch(toCp1252(BaseHRef), statement, SearchMaxRows),
+                      replyPath(replyfile::SInf), "HttpGetSearchInfo");
+    if (!document)
         return;
-
-    TXml reply;
-    try {
-        reply.setDoc(LoadTextFile(file));
-    } catch (const std::exception& error) {
-        WriteTrace("HttpGetSearchInfo : " + QString::fromUtf8(error.what()));
-        return;
-    }
+    const TXml& reply = *document;
     const SearchSummary summary = searchSummary(reply, type);
     ncbLabel->setText(fromCp1252(summary.label));
     JvXPBtnSearchPlus->setVisible(summary.more);

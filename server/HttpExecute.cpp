@@ -158,3 +158,17 @@ void TAxKelvaro::IdHTTP1SelectProxyAuthorization()
 {
     WriteTrace("on IdHTTP1SelectProxyAuthorization");
 }
+
+std::optional<TXml> TAxKelvaro::fetchDocument(const std::string& url, const std::string& fileName,
+                                              const char* caller)
+{
+    HttpExecute(url, fileName);
+    if (!LbDebugInfo0->text().isEmpty())
+        return std::nullopt;
+    try {
+        return TXml(LoadTextFile(fileName));
+    } catch (const std::exception& error) {
+        WriteTrace(QString::fromUtf8(caller) + " : " + QString::fromUtf8(error.what()));
+        return std::nullopt;
+    }
+}

@@ -78,6 +78,10 @@ public:
     // ---- Server exchange (server/) ----
     // True when the reply reached its file (the warning line may still show the server's log).
     bool HttpExecute(const std::string& url, const std::string& fileName);
+    // The document a GET answers, read back from its reply file; nothing when the request failed
+    // (the warning line says why) or the file cannot be read (a trace line names the caller).
+    std::optional<TXml> fetchDocument(const std::string& url, const std::string& fileName,
+                                      const char* caller);
     void HttpPost(const std::string& url, const std::string& fileName, const MultipartForm& form);
     // True when the document was fetched (not kept from the cache) and reached its file.
     bool CachedGet(const std::string& url, const std::string& fileName);
