@@ -3,12 +3,13 @@
 // checks run. A refusal stops the command and keeps the user in the control.
 #include "ui/TAxKelvaro.h"
 
+#include "ui/ChoiceBox.h"
+
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
-#include <QPushButton>
 #include <QTabWidget>
 
 #include "ui/controls/PictureButton.h"
@@ -115,15 +116,11 @@ bool TAxKelvaro::settlePendingChanges()
         return false;
     if (!anythingPending())
         return true;
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Saisie des Fiches"),
-                    QStringLiteral("Des modifications n'ont pas été enregistrées."),
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
-    box.button(QMessageBox::Save)->setText(QStringLiteral("Enregistrer"));
-    box.button(QMessageBox::Discard)->setText(QStringLiteral("Abandonner"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annuler"));
-    box.setDefaultButton(QMessageBox::Save);
-    box.setEscapeButton(QMessageBox::Cancel);
-    switch (box.exec()) {
+    switch (askChoice(this, QMessageBox::Warning, QStringLiteral("Saisie des Fiches"),
+                      QStringLiteral("Des modifications n'ont pas été enregistrées."),
+                      {{QMessageBox::Save, "Enregistrer"},
+                       {QMessageBox::Discard, "Abandonner"},
+                       {QMessageBox::Cancel, "Annuler"}})) {
     case QMessageBox::Save:
         return saveBeforeLeaving();
     case QMessageBox::Discard:

@@ -2,8 +2,9 @@
 // changed since it was loaded is never overwritten without this user's say.
 #include "ui/TAxKelvaro.h"
 
+#include "ui/ChoiceBox.h"
+
 #include <QMessageBox>
-#include <QPushButton>
 
 #include "app/Cp1252.h"
 #include "app/DayDate.h"
@@ -78,17 +79,15 @@ bool TAxKelvaro::checkEditConflicts(int slot)
 
 bool TAxKelvaro::settleEditConflicts(int slot, const std::vector<FieldConflict>& conflicts)
 {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Modifications concurrentes"),
-                    QStringLiteral("Un autre utilisateur a modifié ces champs depuis le chargement "
-                                   "de la fiche :\n\n") +
-                        fromCp1252(conflictListing(conflicts)),
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("Garder les miennes"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("Prendre les leurs"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annuler"));
-    box.setDefaultButton(QMessageBox::Cancel);
-    box.setEscapeButton(QMessageBox::Cancel);
-    const int answer = box.exec();
+    // Nothing is overwritten by a hasty Enter: the default is to send nothing.
+    const int answer =
+        askChoice(this, QMessageBox::Warning, QStringLiteral("Modifications concurrentes"),
+                  QStringLiteral("Un autre utilisateur a modifié ces champs depuis le chargement "
+                                 "de la fiche :\n\n") +
+                      fromCp1252(conflictListing(conflicts)),
+                  {{QMessageBox::Cancel, "Annuler"},
+                   {QMessageBox::Yes, "Garder les miennes"},
+                   {QMessageBox::No, "Prendre les leurs"}});
     WriteTrace("Modifications concurrentes : réponse " + QString::number(answer) + " pour " +
                QString::number(conflicts.size()) + " champ(s)");
     if (answer == QMessageBox::Yes)

@@ -45,17 +45,21 @@ std::optional<TXml> rereadValues(const TXml& document, const char* rootName, boo
     return std::nullopt;
 }
 
+std::string fieldCaption(const TsDesc& field)
+{
+    std::string caption = field.Caption;
+    while (!caption.empty() && (caption.back() == ':' || caption.back() == ' '))
+        caption.pop_back();
+    return caption.empty() ? field.FieldName : caption;
+}
+
 std::string conflictListing(const std::vector<FieldConflict>& conflicts)
 {
     std::string text;
     for (const FieldConflict& conflict : conflicts) {
-        std::string caption = conflict.field->Caption;
-        while (!caption.empty() && (caption.back() == ':' || caption.back() == ' '))
-            caption.pop_back();
-        if (caption.empty())
-            caption = conflict.field->FieldName;
-        text += caption + " : charg\xE9 \xAB " + conflict.loaded + " \xBB, sur le serveur \xAB " +
-                conflict.server + " \xBB, saisi \xAB " + conflict.typed + " \xBB\n";
+        text += fieldCaption(*conflict.field) + " : charg\xE9 \xAB " + conflict.loaded +
+                " \xBB, sur le serveur \xAB " + conflict.server + " \xBB, saisi \xAB " +
+                conflict.typed + " \xBB\n";
     }
     return text;
 }

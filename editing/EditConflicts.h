@@ -34,6 +34,9 @@ std::vector<FieldConflict> fieldConflicts(const std::vector<const TsDesc*>& chan
 std::optional<TXml> rereadValues(const TXml& document, const char* rootName, bool clientVehicle,
                                  const std::vector<const TsDesc*>& keys);
 
+// How a field is named to the user: its caption without the closing ":", else its name.
+std::string fieldCaption(const TsDesc& field);
+
 // The lines of the "Modifications concurrentes" box, one per field: caption (or name), then the
 // three values.
 std::string conflictListing(const std::vector<FieldConflict>& conflicts);

@@ -14,6 +14,7 @@
 #include <QTabWidget>
 
 #include "app/Cp1252.h"
+#include "editing/EditConflicts.h"
 #include "editing/EditJournal.h"
 #include "editing/Statements.h"
 #include "ui/controls/AllKinds.h"
@@ -199,12 +200,8 @@ std::string TAxKelvaro::journalCaption(const JournalField& journalField) const
     if (journalField.entry < 0 || journalField.entry >= kPageEntries)
         return journalField.name;
     for (const TsDesc& field : TabDesc[journalField.entry].Fields) {
-        if (field.FieldName != journalField.name)
-            continue;
-        std::string caption = field.Caption;
-        while (!caption.empty() && (caption.back() == ':' || caption.back() == ' '))
-            caption.pop_back();
-        return caption.empty() ? field.FieldName : caption;
+        if (field.FieldName == journalField.name)
+            return fieldCaption(field);
     }
     return journalField.name;
 }

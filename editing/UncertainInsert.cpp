@@ -3,24 +3,22 @@
 // it again, or keeps the edits pending.
 #include "ui/TAxKelvaro.h"
 
+#include "ui/ChoiceBox.h"
+
 #include <QMessageBox>
-#include <QPushButton>
 
 #include "app/Cp1252.h"
 #include "ui/controls/AllKinds.h"
 
 bool TAxKelvaro::confirmUncertainInsert()
 {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Enregistrement incertain"),
-                    QStringLiteral("Le serveur n'a pas confirmé l'enregistrement : il a peut-être "
-                                   "été créé. Vérifiez avant de l'enregistrer à nouveau."),
-                    QMessageBox::Yes | QMessageBox::Retry | QMessageBox::Cancel, this);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("Vérifier"));
-    box.button(QMessageBox::Retry)->setText(QStringLiteral("Enregistrer à nouveau"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annuler"));
-    box.setDefaultButton(QMessageBox::Yes);
-    box.setEscapeButton(QMessageBox::Cancel);
-    const int answer = box.exec();
+    const int answer =
+        askChoice(this, QMessageBox::Warning, QStringLiteral("Enregistrement incertain"),
+                  QStringLiteral("Le serveur n'a pas confirmé l'enregistrement : il a peut-être "
+                                 "été créé. Vérifiez avant de l'enregistrer à nouveau."),
+                  {{QMessageBox::Yes, "Vérifier"},
+                   {QMessageBox::Retry, "Enregistrer à nouveau"},
+                   {QMessageBox::Cancel, "Annuler"}});
     WriteTrace("Enregistrement incertain : réponse " + QString::number(answer));
     if (answer == QMessageBox::Retry) {
         Uncertain = UncertainInsert::None;

@@ -23,28 +23,6 @@ TEST(PhotoRecordsTest, StatementsOfTheDefaultPhotoAndOfADeletion)
               "2008-05-14 10:22:31");
 }
 
-TEST(PhotoRecordsTest, AttachedPhotosOfARecordDocument)
-{
-    const TXml doc(std::string("<XML><tVO><idVO>5001</idVO><NomImage>B-02</NomImage><ImageS>"
-                               "<Image><NomImage>B-01</NomImage><NumImage>1</NumImage>"
-                               "<DateImage>2026-09-16 10:19:31</DateImage></Image>"
-                               "<Image><NomImage>B-07</NomImage><NumImage>7</NumImage></Image>"
-                               "<Image><NomImage>B-02</NomImage><NumImage>x</NumImage></Image>"
-                               "</ImageS></tVO></XML>"));
-    const AttachedPhotos attached = readAttachedPhotos(doc);
-    EXPECT_EQ(attached.defaultName, "B-02");
-    ASSERT_EQ(attached.photos.size(), 3u);
-    EXPECT_EQ(attached.photos[0].date, "2026-09-16 10:19:31");
-    EXPECT_EQ(attached.photos[1].name, "B-07");
-    EXPECT_EQ(attached.photos[2].number, 0);
-    EXPECT_EQ(attached.maxNumber, 7);
-
-    const AttachedPhotos none = readAttachedPhotos(
-        TXml(std::string("<XML><tVO><idVO>5003</idVO><NomImage></NomImage></tVO></XML>")));
-    EXPECT_TRUE(none.photos.empty());
-    EXPECT_EQ(none.maxNumber, 0);
-}
-
 TEST(PhotoRecordsTest, TheUploadFormHasItsSevenPartsInOrder)
 {
     const MultipartForm form = photoUploadForm("P.jpg", "full", "Pm.jpg", "mini", "INSERT ...");
