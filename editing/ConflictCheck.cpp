@@ -9,12 +9,34 @@
 #include "app/Cp1252.h"
 #include "app/DayDate.h"
 #include "editing/EditConflicts.h"
+#include "editing/SaveRules.h"
 #include "editing/Statements.h"
+#include "grids/ActionRules.h"
+#include "grids/FrevoRules.h"
+#include "grids/GridSaving.h"
 #include "server/Endpoints.h"
 #include "ui/controls/AllKinds.h"
+#include "ui/grid/DataGrid.h"
 
 namespace {
+
 constexpr const char* kRereadFile = "XmlRelecture.xml";
+
+// Where a grid's lines are in the record document, and what the user calls them.
+struct LineGridForm {
+    const char* list;
+    const char* line;
+    CellReader read;
+    const char* name; // "la ligne de frais n° 12", with the line's key
+};
+
+LineGridForm lineGridForm(LineGrid grid)
+{
+    if (grid == LineGrid::Costs)
+        return {"FrevoS", "Frevo", loadedFrevoValue, "la ligne de frais n\xB0 "};
+    return {"TActS", "TAct", loadedActionValue, "l'action n\xB0 "};
+}
+
 } // namespace
 
 bool TAxKelvaro::computedField(const TsDesc& field) const
@@ -44,14 +66,14 @@ std::optional<TXml> TAxKelvaro::rereadRecord()
     return TXml(LoadTextFile(path));
 }
 
-bool TAxKelvaro::checkEditConflicts(int slot)
+bool TAxKelvaro::checkEditConflicts(int slot, const std::function<const TXml*()>& reread)
 {
     TsPage& page = TabDesc[slot];
     const PageChanges changes =
         pageChanges(page.Fields, [](const TsDesc& field) { return field.Control != nullptr; });
     if (changes.changed.empty())
         return true;
-    const std::optional<TXml> document = rereadRecord();
+    const TXml* document = reread();
     if (!document) {
         WriteTrace("Modifications concurrentes : relecture de la fiche impossible");
         return false;
@@ -77,19 +99,24 @@ bool TAxKelvaro::checkEditConflicts(int slot)
     return settleEditConflicts(slot, conflicts);
 }
 
-bool TAxKelvaro::settleEditConflicts(int slot, const std::vector<FieldConflict>& conflicts)
+int TAxKelvaro::askEditConflicts(const QString& what, const std::vector<FieldConflict>& conflicts)
 {
     // Nothing is overwritten by a hasty Enter: the default is to send nothing.
-    const int answer =
-        askChoice(this, QMessageBox::Warning, QStringLiteral("Modifications concurrentes"),
-                  QStringLiteral("Un autre utilisateur a modifié ces champs depuis le chargement "
-                                 "de la fiche :\n\n") +
-                      fromCp1252(conflictListing(conflicts)),
-                  {{QMessageBox::Cancel, "Annuler"},
-                   {QMessageBox::Yes, "Garder les miennes"},
-                   {QMessageBox::No, "Prendre les leurs"}});
+    const int answer = askChoice(
+        this, QMessageBox::Warning, QStringLiteral("Modifications concurrentes"),
+        "Un autre utilisateur a modifié " + what + " depuis le chargement de la fiche :\n\n" +
+            fromCp1252(conflictListing(conflicts)),
+        {{QMessageBox::Cancel, "Annuler"},
+         {QMessageBox::Yes, "Garder les miennes"},
+         {QMessageBox::No, "Prendre les leurs"}});
     WriteTrace("Modifications concurrentes : réponse " + QString::number(answer) + " pour " +
                QString::number(conflicts.size()) + " champ(s)");
+    return answer;
+}
+
+bool TAxKelvaro::settleEditConflicts(int slot, const std::vector<FieldConflict>& conflicts)
+{
+    const int answer = askEditConflicts(QStringLiteral("ces champs"), conflicts);
     if (answer == QMessageBox::Yes)
         return true;
     if (answer != QMessageBox::No)
@@ -111,4 +138,67 @@ bool TAxKelvaro::settleEditConflicts(int slot, const std::vector<FieldConflict>&
     UpdateTVAetMarges();
     TestPageUpdate(slot);
     return true;
+}
+
+LineCheck TAxKelvaro::checkLineConflicts(LineGrid grid, int entry,
+                                         const std::function<const TXml*()>& reread)
+{
+    const LineGridForm form = lineGridForm(grid);
+    std::vector<TsLine>& rows = grid == LineGrid::Costs ? FrevoRows : ActionRows;
+    TsLine& line = rows[std::size_t(entry)];
+    const TXml* document = reread();
+    if (!document) {
+        WriteTrace("Modifications concurrentes : relecture de la fiche impossible");
+        return LineCheck::Refused;
+    }
+    const TsDesc& key = line.Cells[1];
+    const QString name = fromCp1252(form.name + key.OrgValue);
+    const std::optional<TXml> server = rereadLine(*document, form.list, form.line, key, form.read);
+    if (!server) {
+        if (isDeletion(line.Statement)) {
+            WriteTrace("Modifications concurrentes : " + name + " était déjà supprimée");
+            return LineCheck::Gone;
+        }
+        const QString warning = name.left(1).toUpper() + name.mid(1) +
+                                QStringLiteral(" a été supprimée par un autre utilisateur : rien "
+                                               "n'a été envoyé pour elle.");
+        WriteTrace("Modifications concurrentes : " + warning);
+        setWarningText(warning);
+        return LineCheck::Refused;
+    }
+    if (isDeletion(line.Statement))
+        return LineCheck::Send;
+    const std::vector<FieldConflict> conflicts = lineConflicts(line, *server, form.read);
+    if (conflicts.empty())
+        return LineCheck::Send;
+    // The box shows the texts the cells show, not the codes behind them.
+    std::vector<FieldConflict> listed = conflicts;
+    for (FieldConflict& conflict : listed) {
+        const int column = int(conflict.field - line.Cells);
+        if (grid == LineGrid::Actions) {
+            for (std::string* value : {&conflict.loaded, &conflict.server, &conflict.typed})
+                *value = actionCellText(*this, column, *value);
+        }
+    }
+    const int answer = askEditConflicts(name, listed);
+    if (answer == QMessageBox::Yes)
+        return LineCheck::Send;
+    if (answer != QMessageBox::No)
+        return LineCheck::Refused;
+    // Their values become the loaded ones; what is left of mine is sent.
+    for (const FieldConflict& conflict : conflicts) {
+        const int column = int(conflict.field - line.Cells);
+        TsDesc& cell = line.Cells[column];
+        cell.OrgValue = conflict.server;
+        cell.Value = conflict.server;
+        if (grid == LineGrid::Costs)
+            ngFrevo->setCell(column, entry - 1, fromCp1252(conflict.server));
+        else
+            showActionValue(*this, column, entry - 1, conflict.server);
+    }
+    if (grid == LineGrid::Costs)
+        TestFrevoUpdate(entry);
+    else
+        TestActionUpdate(entry);
+    return LineCheck::Send;
 }

@@ -45,6 +45,32 @@ std::optional<TXml> rereadValues(const TXml& document, const char* rootName, boo
     return std::nullopt;
 }
 
+std::optional<TXml> rereadLine(const TXml& document, const char* listName, const char* lineName,
+                               const TsDesc& key, CellReader read)
+{
+    TXml lines = document;
+    XmlFind(lines, listName);
+    while (!key.FieldName.empty() && XmlNext(lines, lineName) > 0) {
+        if (read(XmlText(lines, key.FieldName), key.InfoType) == key.OrgValue)
+            return lines;
+    }
+    return std::nullopt;
+}
+
+std::vector<FieldConflict> lineConflicts(const TsLine& line, const TXml& serverLine,
+                                         CellReader read)
+{
+    std::vector<FieldConflict> conflicts;
+    for (const TsDesc& cell : line.Cells) {
+        if (cell.FieldName.empty() || cell.OrgValue == cell.Value)
+            continue;
+        std::string server = read(XmlText(serverLine, cell.FieldName), cell.InfoType);
+        if (server != cell.OrgValue && server != cell.Value)
+            conflicts.push_back({&cell, cell.OrgValue, std::move(server), cell.Value});
+    }
+    return conflicts;
+}
+
 std::string fieldCaption(const TsDesc& field)
 {
     std::string caption = field.Caption;

@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "server/TXml.h"
@@ -33,6 +34,18 @@ std::vector<FieldConflict> fieldConflicts(const std::vector<const TsDesc*>& chan
 // or the vehicle is no longer on the server.
 std::optional<TXml> rereadValues(const TXml& document, const char* rootName, bool clientVehicle,
                                  const std::vector<const TsDesc*>& keys);
+
+// How a grid reads a raw value of its lines, as its loading does.
+using CellReader = std::string (*)(std::string_view raw, int infoType);
+
+// A grid line read again: the "lineName" element of the "listName" list whose key (the line's
+// first cell, never edited) is the loaded one; nothing when another user deleted it meanwhile.
+std::optional<TXml> rereadLine(const TXml& document, const char* listName, const char* lineName,
+                               const TsDesc& key, CellReader read);
+
+// The changed cells of a grid line whose value on the server is no longer the one loaded.
+std::vector<FieldConflict> lineConflicts(const TsLine& line, const TXml& serverLine,
+                                         CellReader read);
 
 // How a field is named to the user: its caption without the closing ":", else its name.
 std::string fieldCaption(const TsDesc& field);

@@ -117,9 +117,12 @@ std::string journalText(const EditJournal& journal)
     text += "\nid\t" + escaped(journal.id);
     text += "\nstarted\t" + std::to_string(journal.started);
     text += "\nwritten\t" + std::to_string(journal.written);
-    for (const JournalField& field : journal.fields)
-        text += "\nfield\t" + std::to_string(field.entry) + "\t" + escaped(field.name) + "\t" +
-                escaped(field.value);
+    for (const JournalField& field : journal.fields) {
+        text += field.line.empty()
+                    ? "\nfield\t" + std::to_string(field.entry)
+                    : "\ncell\t" + std::to_string(field.entry) + "\t" + escaped(field.line);
+        text += "\t" + escaped(field.name) + "\t" + escaped(field.value);
+    }
     text += "\n";
     text += kEnd;
     text += "\n";
@@ -137,13 +140,17 @@ std::optional<EditJournal> parseJournal(std::string_view text)
     for (size_t i = 1; i + 1 < lines.size(); ++i) {
         const std::vector<std::string_view> parts = split(lines[i], '\t');
         const std::string_view key = parts[0];
-        if (key == "field" && parts.size() == 4) {
+        const bool cell = key == "cell" && parts.size() == 5;
+        if (cell || (key == "field" && parts.size() == 4)) {
+            const size_t first = cell ? 3 : 2;
             const auto entry = number(parts[1]);
-            auto name = unescaped(parts[2]);
-            auto value = unescaped(parts[3]);
-            if (!entry || *entry > 9 || !name || !value)
+            auto line = cell ? unescaped(parts[2]) : std::string();
+            auto name = unescaped(parts[first]);
+            auto value = unescaped(parts[first + 1]);
+            if (!entry || *entry > 9 || !line || (cell && line->empty()) || !name || !value)
                 return std::nullopt;
-            journal.fields.push_back({int(*entry), std::move(*name), std::move(*value)});
+            journal.fields.push_back(
+                {int(*entry), std::move(*name), std::move(*value), std::move(*line)});
         } else if (parts.size() == 2 && (key == "kind" || key == "id")) {
             auto value = unescaped(parts[1]);
             if (!value)

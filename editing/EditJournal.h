@@ -7,13 +7,17 @@
 
 // The journal of unsaved edits: one small file per record in the settings folder, so that edits a
 // crash, a killed process or a power cut interrupted can be offered back. It holds field names and
-// values of the record's pages only: never a password nor a deployment setting.
+// values of the record's pages and grid lines only: never a password nor a deployment setting.
 
 struct JournalField {
-    int entry = 0;     // tab entry of the field
+    int entry = 0;     // tab entry of the field, or of the grid
     std::string name;  // its field name
     std::string value; // the value typed (Windows-1252)
+    // A cell of a grid line: the line's key, "nouvelle" for the line being added; empty for a
+    // field of a page.
+    std::string line = {};
 };
+inline constexpr const char* kJournalNewLine = "nouvelle";
 
 struct EditJournal {
     std::string kind;      // "VO", "VD", "VN", "CL"

@@ -16,10 +16,48 @@
 #include "app/Cp1252.h"
 #include "editing/EditConflicts.h"
 #include "editing/EditJournal.h"
+#include "editing/SaveRules.h"
 #include "editing/Statements.h"
+#include "grids/ActionRules.h"
+#include "grids/FrevoRules.h"
+#include "grids/GridSaving.h"
 #include "ui/controls/AllKinds.h"
+#include "ui/grid/DataGrid.h"
 
 namespace {
+
+// The pages that hold the costs grid and the actions grid.
+constexpr int kCostsEntry = 5;
+constexpr int kClientEntry = 7;
+
+// The changed cells of the grid lines that wait to be sent; a deletion is no edit to keep.
+void appendLineEdits(std::vector<JournalField>& fields, int entry, const std::vector<TsLine>& rows,
+                     const DataGrid& grid, const char* newMarker)
+{
+    for (size_t position = 1; position < rows.size(); ++position) {
+        const TsLine& line = rows[position];
+        if (line.Statement.empty() || isDeletion(line.Statement))
+            continue;
+        const bool newLine = grid.cell(0, int(position) - 1) == newMarker;
+        const std::string key = newLine ? kJournalNewLine : line.Cells[1].OrgValue;
+        for (const TsDesc& cell : line.Cells) {
+            if (!key.empty() && !cell.FieldName.empty() && cell.Value != cell.OrgValue)
+                fields.push_back({entry, cell.FieldName, cell.Value, key});
+        }
+    }
+}
+
+// The entry of the line a journal names: its key, or the line being added; 0 when none.
+size_t lineOfKey(const std::vector<TsLine>& rows, const DataGrid& grid, const char* newMarker,
+                 const std::string& key)
+{
+    for (size_t position = 1; position < rows.size(); ++position) {
+        const bool newLine = grid.cell(0, int(position) - 1) == newMarker;
+        if (key == kJournalNewLine ? newLine : !newLine && rows[position].Cells[1].OrgValue == key)
+            return position;
+    }
+    return 0;
+}
 
 QString whenWritten(long long seconds)
 {
@@ -62,6 +100,12 @@ std::vector<JournalField> TAxKelvaro::journalFields() const
                 fields.push_back({slot, field->FieldName, field->Value});
         }
     }
+    // Lines of a grid not loaded for this record are another record's.
+    const bool client = JvXPBtnNewVO->text() == "CL";
+    if (client && TabDesc[kClientEntry].ContentsLoaded)
+        appendLineEdits(fields, kClientEntry, ActionRows, *ngAction, kActionNewMarker);
+    else if (!client && TabDesc[kCostsEntry].ContentsLoaded)
+        appendLineEdits(fields, kCostsEntry, FrevoRows, *ngFrevo, kFrevoNewMarker);
     return fields;
 }
 
@@ -199,6 +243,20 @@ std::string TAxKelvaro::journalCaption(const JournalField& journalField) const
 {
     if (journalField.entry < 0 || journalField.entry >= kPageEntries)
         return journalField.name;
+    if (!journalField.line.empty()) {
+        const bool costs = journalField.entry == kCostsEntry;
+        const std::vector<TsLine>& rows = costs ? FrevoRows : ActionRows;
+        std::string caption = journalField.name;
+        for (int column = 1; !rows.empty() && column <= 10; ++column) {
+            if (rows.front().Cells[column].FieldName == journalField.name)
+                caption = fieldCaption(rows.front().Cells[column]);
+        }
+        const bool newLine = journalField.line == kJournalNewLine;
+        return caption + (costs ? (newLine ? " (nouvelle ligne de frais)"
+                                           : " (ligne de frais n\xB0 " + journalField.line + ")")
+                                : (newLine ? " (nouvelle action)"
+                                           : " (action n\xB0 " + journalField.line + ")"));
+    }
     for (const TsDesc& field : TabDesc[journalField.entry].Fields) {
         if (field.FieldName == journalField.name)
             return fieldCaption(field);
@@ -214,14 +272,66 @@ void TAxKelvaro::showJournalRecord(const EditJournal& journal)
     UpdateView(false);
 }
 
+std::vector<size_t> TAxKelvaro::restoreJournalLines(const EditJournal& journal)
+{
+    const bool client = JvXPBtnNewVO->text() == "CL";
+    DataGrid& grid = client ? *ngAction : *ngFrevo;
+    std::vector<TsLine>& rows = client ? ActionRows : FrevoRows;
+    const char* newMarker = client ? kActionNewMarker : kFrevoNewMarker;
+    const int gridEntry = client ? kClientEntry : kCostsEntry;
+    auto mine = [&](const JournalField& field) {
+        return field.entry == gridEntry && !field.line.empty();
+    };
+    std::vector<size_t> lines;
+    if (!TabDesc[gridEntry].Described ||
+        std::none_of(journal.fields.begin(), journal.fields.end(), mine))
+        return lines;
+    // The grid's lines load when its page is first shown.
+    Tabs->setCurrentIndex(gridEntry - 1);
+    TabsChange();
+    // A new action is started as the button starts it, with its defaults, then takes the values.
+    const bool newAction = std::any_of(journal.fields.begin(), journal.fields.end(), [&](auto& f) {
+        return mine(f) && f.line == kJournalNewLine;
+    });
+    if (client && newAction && !lineOfKey(rows, grid, newMarker, kJournalNewLine))
+        JvXPBtnNewActionClick();
+    FlagLoading = true;
+    for (const JournalField& restored : journal.fields) {
+        const size_t line = mine(restored) ? lineOfKey(rows, grid, newMarker, restored.line) : 0;
+        if (line == 0) {
+            if (mine(restored))
+                WriteTrace("Modifications retrouvées : ligne absente : " +
+                           fromCp1252(restored.line));
+            continue;
+        }
+        for (int column = 1; column <= 10; ++column) {
+            if (rows[line].Cells[column].FieldName != restored.name)
+                continue;
+            rows[line].Cells[column].Value = restored.value;
+            if (client)
+                showActionValue(*this, column, int(line) - 1, restored.value);
+            else
+                grid.setCell(column, int(line) - 1, fromCp1252(restored.value));
+        }
+        if (std::find(lines.begin(), lines.end(), line) == lines.end())
+            lines.push_back(line);
+    }
+    FlagLoading = false;
+    return lines;
+}
+
 void TAxKelvaro::restoreJournal(const std::string& path, const EditJournal& journal)
 {
     // The values go into the controls as the record's edits: the save button lights, and the
     // usual checks and the conflict check run when they are saved.
+    const std::vector<size_t> lines = restoreJournalLines(journal);
     std::vector<int> entries;
+    if (!lines.empty())
+        entries.push_back(Tabs->currentIndex() + 1);
     FlagLoading = true;
     for (const JournalField& restored : journal.fields) {
-        if (restored.entry < 1 || restored.entry >= kPageEntries || restored.entry == 8)
+        if (!restored.line.empty() || restored.entry < 1 || restored.entry >= kPageEntries ||
+            restored.entry == 8)
             continue;
         std::vector<TsDesc>& fields = TabDesc[restored.entry].Fields;
         for (size_t position = 0; position < fields.size(); ++position) {
@@ -245,6 +355,14 @@ void TAxKelvaro::restoreJournal(const std::string& path, const EditJournal& jour
     TabsChange();
     for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry)
         TestPageUpdate(*entry);
+    // Last, so that the save button counts the pages' statements too.
+    const bool client = JvXPBtnNewVO->text() == "CL";
+    for (size_t line : lines) {
+        if (client)
+            TestActionUpdate(int(line));
+        else
+            TestFrevoUpdate(int(line));
+    }
     // From now on this window keeps the journal of these edits.
     if (!JournalPath.empty() && JournalPath != path)
         std::remove(JournalPath.c_str());

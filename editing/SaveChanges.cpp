@@ -2,6 +2,7 @@
 // and the fixed fees of a used vehicle). A change stays pending until the server has taken it.
 #include "ui/TAxKelvaro.h"
 
+#include <functional>
 #include <optional>
 
 #include <QApplication>
@@ -78,6 +79,22 @@ public:
     // the user sees whether it exists, before anything is sent again.
     void reloadWhenDone() { reload_ = true; }
     bool reloadAsked() const { return reload_; }
+    bool refused() const { return refused_; }
+
+    // The record read again for the edit-conflict checks, once per save; nothing when it could
+    // not be read.
+    const TXml* reread()
+    {
+        if (!rereadDone_) {
+            reread_ = window_.rereadRecord();
+            rereadDone_ = true;
+        }
+        return reread_ ? &*reread_ : nullptr;
+    }
+    std::function<const TXml*()> rereader()
+    {
+        return [this] { return reread(); };
+    }
 
     bool finish()
     {
@@ -86,7 +103,8 @@ public:
         const bool result = window_.LbDebugInfo0->text().isEmpty() && !refused_;
         if (notice_)
             window_.setWarningText(*notice_);
-        if (sent_ && (defaultCursor_ || !result)) {
+        // A failed save leaves no hourglass behind, the caller's neither.
+        if ((sent_ || refused_) && (defaultCursor_ || !result)) {
             while (QApplication::overrideCursor())
                 QApplication::restoreOverrideCursor();
         }
@@ -100,6 +118,8 @@ private:
     bool lineSent_ = false;
     bool refused_ = false;
     bool reload_ = false;
+    bool rereadDone_ = false;
+    std::optional<TXml> reread_;
     std::optional<QString> notice_;
 };
 
@@ -155,6 +175,21 @@ void saveCostLine(TAxKelvaro& window, SaveRun& run)
     if (entry == 0)
         return;
     const bool insert = window.FlagNewFrevo;
+    if (!insert) {
+        const LineCheck check =
+            window.checkLineConflicts(LineGrid::Costs, int(entry), run.rereader());
+        if (check == LineCheck::Refused) {
+            run.refuse(window.LbDebugInfo0->text());
+            return;
+        }
+        if (check == LineCheck::Gone) {
+            window.frevoLineSent(int(entry), false, true);
+            return;
+        }
+        // Taking the other user's values may have left nothing to send.
+        if (window.FrevoRows[entry].Statement.empty())
+            return;
+    }
     const bool sent = run.send(SaveRun::What::Line, insert, window.FrevoRows[entry].Statement,
                                replyfile::SqlFrevo, UncertainInsert::CostLine);
     if (insert && window.LastDelivery == Delivery::Unknown) {
@@ -211,8 +246,18 @@ std::optional<bool> saveActionLine(TAxKelvaro& window, SaveRun& run)
     }
     // The line's own marker says whether it is inserted (the flag follows the line tested last).
     const bool insert = window.ngAction->cell(actcol::Marker, int(entry) - 1) == kActionNewMarker;
+    const LineCheck check =
+        insert ? LineCheck::Send
+               : window.checkLineConflicts(LineGrid::Actions, int(entry), run.rereader());
+    if (check == LineCheck::Refused) {
+        run.refuse(window.LbDebugInfo0->text());
+        return std::nullopt;
+    }
     window.FlagNewAction = insert;
-    if (run.send(SaveRun::What::Line, insert, line.Statement, replyfile::SqlAction,
+    // A deletion of a line already deleted has nothing to send; taking the other user's values
+    // may have left nothing either.
+    if (check == LineCheck::Gone || line.Statement.empty() ||
+        run.send(SaveRun::What::Line, insert, line.Statement, replyfile::SqlAction,
                  UncertainInsert::ActionLine)) {
         for (int k = 1; k <= 10; ++k) {
             TsDesc& cell = line.Cells[k];
@@ -290,7 +335,7 @@ void savePage(TAxKelvaro& window, SaveRun& run)
     }
     const bool clientVehicle = !window.FlagNewEnreg && window.FlagNewVehicle && active == 7;
     const bool insert = window.FlagNewEnreg || clientVehicle;
-    if (!insert && !window.checkEditConflicts(slot)) {
+    if (!insert && !window.checkEditConflicts(slot, run.rereader())) {
         run.refuse(window.LbDebugInfo0->text());
         return;
     }
@@ -355,7 +400,9 @@ bool TAxKelvaro::SaveChanges()
             return *failed;
     }
     WriteTrace("Save Changes -1-");
-    savePage(*this, run);
+    // A line the user chose not to send stops the save: nothing is sent behind that answer.
+    if (!run.refused())
+        savePage(*this, run);
     WriteTrace("Save Changes -2-");
     if (!run.reloadAsked())
         saveFixedFees(*this, run, kind);

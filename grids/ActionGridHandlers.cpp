@@ -142,6 +142,16 @@ bool savedBeforeGridCommand(TAxKelvaro& w)
     return w.SaveChanges() && !w.anythingPending();
 }
 
+std::string actionCellText(TAxKelvaro& w, int column, const std::string& value)
+{
+    return actionShownText(column, value, actionChoices(w));
+}
+
+void showActionValue(TAxKelvaro& w, int column, int row, const std::string& value)
+{
+    w.ngAction->setCell(column, row, fromCp1252(actionCellText(w, column, value)));
+}
+
 std::string TAxKelvaro::ngActionGetInfoCom(const std::string& idCom)
 {
     return staffNameOf(ListsDoc, idCom).value_or(std::string());
@@ -206,6 +216,7 @@ bool TAxKelvaro::TestActionUpdate(int line)
     // The other changes waiting to be sent keep the save button on too.
     JvXPBtnSave->setEnabled(anythingPending());
     JvXPBtnNewVO->setEnabled(!JvXPBtnSave->isEnabled());
+    journalChanged();
     return !target.Statement.empty();
 }
 

@@ -148,6 +148,7 @@ bool TAxKelvaro::TestFrevoUpdate(int line)
     // A statement still pending elsewhere in the record (a refused page) keeps the button.
     JvXPBtnSave->setEnabled(!statement.empty() || anythingPending());
     JvXPBtnNewVO->setEnabled(!JvXPBtnSave->isEnabled());
+    journalChanged();
     return !statement.empty();
 }
 

@@ -55,6 +55,7 @@ TsDesc describedGridCell(const TXml& item)
 {
     TsDesc cell;
     cell.FieldName = XmlText(item, "vInfo");
+    cell.Caption = XmlUnescape(XmlText(item, "txtInfo"), false);
     // A column without tag grants nothing to anybody.
     if (const std::string tag = XmlText(item, "tag"); !tag.empty())
         cell.Rights = ";" + upperCp1252(tag) + ";";

@@ -24,7 +24,7 @@ struct GridLineStatement {
 std::string gridLineStatement(const TsLine& line, const GridLineStatement& form);
 
 // A grid column described by an "axStruct" item of the structure document: its field name,
-// rights (";" + upper-cased tag + ";", none without a tag), types, colour and requirement.
+// caption, rights (";" + upper-cased tag + ";", none without a tag), types, colour and requirement.
 TsDesc describedGridCell(const TXml& item);
 // A whole number of an item; the fallback when absent or unreadable.
 int itemWholeNumber(const TXml& item, const char* name, int fallback);

@@ -41,6 +41,9 @@ struct KeyState;
 // designed controls are the members of WindowControls.
 // What an insert whose outcome is unknown was meant to create.
 enum class UncertainInsert { None, Record, CostLine, ActionLine, FixedFee, Photo };
+// The grids whose lines are saved one by one, and what the edit-conflict check of a line says.
+enum class LineGrid { Costs, Actions };
+enum class LineCheck { Send, Refused, Gone };
 
 class TAxKelvaro : public QWidget, public WindowControls {
     Q_OBJECT
@@ -191,8 +194,14 @@ public:
     bool TestPageUpdate(int slot);
     // Before an update leaves: the record is read again and the fields another user changed
     // meanwhile are settled with the user. False when nothing may be sent.
-    bool checkEditConflicts(int slot);
+    bool checkEditConflicts(int slot, const std::function<const TXml*()>& reread);
     bool settleEditConflicts(int slot, const std::vector<FieldConflict>& conflicts);
+    // The box that lists them ("ces champs", "la ligne de frais n° 12"): the button chosen.
+    int askEditConflicts(const QString& what, const std::vector<FieldConflict>& conflicts);
+    // The same for the pending line of a grid, matched by its key: Gone when it is a deletion of
+    // a line another user has deleted already.
+    LineCheck checkLineConflicts(LineGrid grid, int entry,
+                                 const std::function<const TXml*()>& reread);
     std::optional<TXml> rereadRecord();
     // Fields the window computes from others (VAT, margins, balance, due dates).
     bool computedField(const TsDesc& field) const;
@@ -203,6 +212,8 @@ public:
     void dropJournal();
     void offerJournals();
     void restoreJournal(const std::string& path, const EditJournal& journal);
+    // The journal's grid cells put back in their lines; the entries of the lines restored.
+    std::vector<size_t> restoreJournalLines(const EditJournal& journal);
     void showJournalRecord(const EditJournal& journal);
     std::vector<std::pair<std::string, EditJournal>> leftJournals();
     EditJournal journalOfRecord() const;

@@ -15,16 +15,20 @@ TEST(EditJournal, TheTextReadsBackAndAnyDamageIsRefused)
     EditJournal journal{"VO", "1003", 0, 1765339200, {}};
     journal.fields = {{1, "PrixVente", "27777.00"},
                       {1, "Commentaires", "Ligne 1\r\nTab\there \\ fin"},
-                      {7, "CliNom", "O'NEIL \xE9"}};
+                      {7, "CliNom", "O'NEIL \xE9"},
+                      {5, "Libelle", "Pare-brise", "nouvelle"}};
     const std::string text = journalText(journal);
     const auto back = parseJournal(text);
     ASSERT_TRUE(back);
     EXPECT_EQ(back->kind, "VO");
     EXPECT_EQ(back->id, "1003");
     EXPECT_EQ(back->written, 1765339200);
-    ASSERT_EQ(back->fields.size(), 3u);
+    ASSERT_EQ(back->fields.size(), 4u);
     EXPECT_EQ(back->fields[1].value, "Ligne 1\r\nTab\there \\ fin");
     EXPECT_EQ(back->fields[2].entry, 7);
+    EXPECT_EQ(back->fields[2].line, "");
+    EXPECT_EQ(back->fields[3].line, "nouvelle");
+    EXPECT_EQ(back->fields[3].value, "Pare-brise");
 
     const std::string damaged[] = {
         "",
@@ -36,6 +40,8 @@ TEST(EditJournal, TheTextReadsBackAndAnyDamageIsRefused)
         "Journal Saisie des Fiches 1\nkind\tVO\nid\t1\nstarted\t0\nwritten\tx\nfin\n",
         "Journal Saisie des Fiches "
         "1\nkind\tVO\nid\t1\nstarted\t0\nwritten\t1\nfield\t1\tA\tB\\\nfin\n",
+        "Journal Saisie des Fiches "
+        "1\nkind\tVO\nid\t1\nstarted\t0\nwritten\t1\ncell\t5\t\tA\tB\nfin\n", // a line without key
     };
     for (const std::string& bad : damaged)
         EXPECT_FALSE(parseJournal(bad)) << bad;

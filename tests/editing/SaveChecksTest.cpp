@@ -52,16 +52,20 @@ protected:
                 "Update [tVO - Frevo] set Montant=" + std::to_string(e) + " where (idFrevo=1)";
             for (TsDesc& cell : w().FrevoRows[size_t(e)].Cells)
                 cell.Value = "v";
+            TsDesc& key = w().FrevoRows[size_t(e)].Cells[1];
+            key.FieldName = "idFrevo";
+            key.Value = key.OrgValue = "1";
         }
     }
 
     ScriptedServer server;
     int chassis = 0;
-    // A line taken, the record read again as loaded, the page taken.
+    // The record read again as loaded, with its cost line 1, then a line and the page taken.
+    const ScriptedReply reread = {
+        200, "<AXS><User><Name_>Test</Name_></User><tVO><Chassis>A</Chassis></tVO>"
+             "<FrevoS><Frevo><idFrevo>1</idFrevo></Frevo></FrevoS></AXS>"};
     const std::vector<ScriptedReply> withReread = {
-        {200, "<AXSQL></AXSQL>"},
-        {200, "<AXS><User><Name_>Test</Name_></User><tVO><Chassis>A</Chassis></tVO></AXS>"},
-        {200, "<AXSQL></AXSQL>"}};
+        reread, {200, "<AXSQL></AXSQL>"}, {200, "<AXSQL></AXSQL>"}};
 };
 
 } // namespace
@@ -139,9 +143,10 @@ TEST_F(SaveChecks, AnUpdateWithoutAKeyIsNeverSentWhateverElseSucceeds)
     w().cChassis->setText("C");
     ASSERT_TRUE(isUnkeyedUpdate(w().TabDesc[1].Statement)) << w().TabDesc[1].Statement;
     pendingCostLines(1);
+    server.script(withReread);
     EXPECT_FALSE(w().SaveChanges());
-    ASSERT_EQ(sent(), 1u);
-    EXPECT_NE(target(0).find("[tVO%20-%20Frevo]"), std::string::npos);
+    ASSERT_EQ(sent(), 2u);
+    EXPECT_NE(target(1).find("[tVO%20-%20Frevo]"), std::string::npos);
     EXPECT_EQ(warning(), unkeyedPageWarning(w().Tabs->tabText(0)));
     EXPECT_TRUE(w().PanelWarning->isVisible());
     EXPECT_NE(w().TabDesc[1].Statement, "");
@@ -153,10 +158,10 @@ TEST_F(SaveChecks, OneCostLineIsSentFirstAndCaughtUpWhenTaken)
     pendingCostLines(2);
     server.script(withReread);
     EXPECT_TRUE(w().SaveChanges());
-    // The line, the record read again before its update, the page.
+    // The record read again once before the updates, the line, the page.
     ASSERT_EQ(sent(), 3u);
-    EXPECT_NE(target(1).find("/AxInfoVO?"), std::string::npos);
-    EXPECT_NE(target(0).find("/AxUpdate?XMLC_OutputFormat=XML&SQLExecute=Update%20[tVO%20-%20"
+    EXPECT_NE(target(0).find("/AxInfoVO?"), std::string::npos);
+    EXPECT_NE(target(1).find("/AxUpdate?XMLC_OutputFormat=XML&SQLExecute=Update%20[tVO%20-%20"
                              "Frevo]%20set%20Montant=1%20"),
               std::string::npos);
     EXPECT_NE(target(2).find("SQLExecute=Update%20tVehicles%20set%20Chassis='B'"),
@@ -164,8 +169,8 @@ TEST_F(SaveChecks, OneCostLineIsSentFirstAndCaughtUpWhenTaken)
     EXPECT_TRUE(fileExists(harness.replyFile("XmlAXSQLFrevo.xml")));
     const TsLine& line = w().FrevoRows[1];
     for (int k = 1; k <= 10; ++k)
-        EXPECT_EQ(line.Cells[k].OrgValue, k <= 8 ? "v" : "") << k;
-    EXPECT_EQ(w().FrevoRows[2].Cells[1].OrgValue, "");
+        EXPECT_EQ(line.Cells[k].OrgValue, k == 1 ? "1" : k <= 8 ? "v" : "") << k;
+    EXPECT_EQ(w().FrevoRows[2].Cells[2].OrgValue, "");
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
@@ -251,11 +256,15 @@ TEST_F(SaveChecks, AnActionLineWithAMissingValueIsNotSentUnlessItIsDeleted)
     EXPECT_EQ(sent(), 0u);
 
     line.Statement = "delete * From tActions where idAction=3";
+    line.Cells[1].FieldName = "idAction";
+    line.Cells[1].Value = line.Cells[1].OrgValue = "3";
     line.Cells[2].Value = "01/06/2026";
     line.Cells[6].Value = "Rappeler";
+    server.script({{200, "<AXS><User/><TActS><TAct><idAction>3</idAction></TAct></TActS></AXS>"},
+                   {200, "<AXSQL></AXSQL>"}});
     EXPECT_TRUE(window.SaveChanges());
-    ASSERT_EQ(sent(), 1u);
-    EXPECT_NE(target(0).find("SQLExecute=delete%20*%20From%20tActions"), std::string::npos);
+    ASSERT_EQ(sent(), 2u);
+    EXPECT_NE(target(1).find("SQLExecute=delete%20*%20From%20tActions"), std::string::npos);
     EXPECT_EQ(window.GetTagRegistry("sAct2"), "01/06/2026");
     EXPECT_EQ(window.GetTagRegistry("sAct6"), "");
     EXPECT_EQ(line.Cells[6].OrgValue, "Rappeler");
