@@ -29,6 +29,7 @@ namespace {
 // The pages that hold the costs grid and the actions grid.
 constexpr int kCostsEntry = 5;
 constexpr int kClientEntry = 7;
+constexpr int kVehicleEntry = 8;
 
 // The changed cells of the grid lines that wait to be sent; a deletion is no edit to keep.
 void appendLineEdits(std::vector<JournalField>& fields, int entry, const std::vector<TsLine>& rows,
@@ -90,14 +91,20 @@ std::vector<JournalField> TAxKelvaro::journalFields() const
 {
     std::vector<JournalField> fields;
     for (int slot = 1; slot < kPageEntries; ++slot) {
-        // The client's vehicles change with the row chosen: their edits are saved on leaving it.
-        if (slot == 8 || !TabDesc[slot].Described)
+        if (!TabDesc[slot].Described)
             continue;
+        // The client's vehicles page shows one vehicle at a time: its edits name it.
+        std::string vehicle;
+        if (slot == kVehicleEntry) {
+            vehicle = FlagNewVehicle ? kJournalNewLine : toCp1252(shownVehicleId());
+            if (FlagNewEnreg || !TabDesc[slot].ContentsLoaded || vehicle.empty())
+                continue;
+        }
         const PageChanges changes = pageChanges(
             TabDesc[slot].Fields, [](const TsDesc& field) { return field.Control != nullptr; });
         for (const TsDesc* field : changes.changed) {
             if (!computedField(*field))
-                fields.push_back({slot, field->FieldName, field->Value});
+                fields.push_back({slot, field->FieldName, field->Value, vehicle});
         }
     }
     // Lines of a grid not loaded for this record are another record's.
@@ -243,6 +250,16 @@ std::string TAxKelvaro::journalCaption(const JournalField& journalField) const
 {
     if (journalField.entry < 0 || journalField.entry >= kPageEntries)
         return journalField.name;
+    if (journalField.entry == kVehicleEntry && !journalField.line.empty()) {
+        std::string caption = journalField.name;
+        for (const TsDesc& field : TabDesc[kVehicleEntry].Fields) {
+            if (field.FieldName == journalField.name)
+                caption = fieldCaption(field);
+        }
+        return caption + (journalField.line == kJournalNewLine
+                              ? std::string(" (nouveau v\xE9hicule)")
+                              : " (v\xE9hicule n\xB0 " + journalField.line + ")");
+    }
     if (!journalField.line.empty()) {
         const bool costs = journalField.entry == kCostsEntry;
         const std::vector<TsLine>& rows = costs ? FrevoRows : ActionRows;
@@ -320,6 +337,25 @@ std::vector<size_t> TAxKelvaro::restoreJournalLines(const EditJournal& journal)
     return lines;
 }
 
+std::string TAxKelvaro::restoreJournalVehicle(const EditJournal& journal)
+{
+    const auto edited = std::find_if(journal.fields.begin(), journal.fields.end(), [](auto& f) {
+        return f.entry == kVehicleEntry && !f.line.empty();
+    });
+    if (edited == journal.fields.end() || JvXPBtnNewVO->text() != "CL" ||
+        !TabDesc[kVehicleEntry].Described)
+        return {};
+    // The vehicles load when their page is first shown.
+    Tabs->setCurrentIndex(kVehicleEntry - 1);
+    TabsChange();
+    const bool added = edited->line == kJournalNewLine;
+    if (!showClientVehicle(added ? QString() : fromCp1252(edited->line))) {
+        WriteTrace("Modifications retrouvées : véhicule absent : " + fromCp1252(edited->line));
+        return {};
+    }
+    return edited->line;
+}
+
 void TAxKelvaro::restoreJournal(const std::string& path, const EditJournal& journal)
 {
     // The values go into the controls as the record's edits: the save button lights, and the
@@ -328,10 +364,12 @@ void TAxKelvaro::restoreJournal(const std::string& path, const EditJournal& jour
     std::vector<int> entries;
     if (!lines.empty())
         entries.push_back(Tabs->currentIndex() + 1);
+    const std::string vehicle = restoreJournalVehicle(journal);
     FlagLoading = true;
     for (const JournalField& restored : journal.fields) {
-        if (!restored.line.empty() || restored.entry < 1 || restored.entry >= kPageEntries ||
-            restored.entry == 8)
+        const bool page =
+            restored.line.empty() || (restored.entry == kVehicleEntry && restored.line == vehicle);
+        if (!page || restored.entry < 1 || restored.entry >= kPageEntries)
             continue;
         std::vector<TsDesc>& fields = TabDesc[restored.entry].Fields;
         for (size_t position = 0; position < fields.size(); ++position) {

@@ -166,3 +166,24 @@ void TAxKelvaro::showNewClientVehicle(const std::string& key)
     if (const int row = rowOfVehicle(*ngVehicles, fromCp1252(key)); row >= 0)
         showVehicleRow(*this, row);
 }
+
+QString TAxKelvaro::shownVehicleId() const
+{
+    const int row = shownRow(*this);
+    return FlagNewVehicle || row >= ngVehicles->rowCount() ? QString()
+                                                           : ngVehicles->cell(col::Id, row);
+}
+
+bool TAxKelvaro::showClientVehicle(const QString& id)
+{
+    if (id.isEmpty()) {
+        if (!FlagNewVehicle)
+            JvXPBtnNewVehicleClick();
+        return FlagNewVehicle;
+    }
+    const int row = rowOfVehicle(*ngVehicles, id);
+    if (row < 0)
+        return false;
+    showVehicleRow(*this, row);
+    return true;
+}

@@ -214,6 +214,9 @@ public:
     void restoreJournal(const std::string& path, const EditJournal& journal);
     // The journal's grid cells put back in their lines; the entries of the lines restored.
     std::vector<size_t> restoreJournalLines(const EditJournal& journal);
+    // The client's vehicle the journal's vehicle fields belong to, shown; its key, empty when
+    // none is (then those fields are not restored).
+    std::string restoreJournalVehicle(const EditJournal& journal);
     void showJournalRecord(const EditJournal& journal);
     std::vector<std::pair<std::string, EditJournal>> leftJournals();
     EditJournal journalOfRecord() const;
@@ -410,6 +413,10 @@ public:
     void LoadInfoVehicle();
     // A new client vehicle was inserted under this key: the client is reloaded with it selected.
     void showNewClientVehicle(const std::string& key);
+    // The identifier of the client's vehicle the fields show, empty for a new one or none; and
+    // that vehicle shown again (an empty identifier starts a new one): false when it is gone.
+    QString shownVehicleId() const;
+    bool showClientVehicle(const QString& id);
     // Options lists and new-vehicle dates
     void czVDOptionsClick();
     void czVNOptionsClick();

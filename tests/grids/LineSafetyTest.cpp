@@ -145,3 +145,36 @@ TEST_F(LineSafety, ACostLineEditLeftInAJournalIsOfferedBackAndSaved)
     EXPECT_EQ(costLine("LibelleFrevo"), "Pare-brise");
     EXPECT_TRUE(journalFiles(folder()).empty());
 }
+
+TEST_F(LineSafety, AClientVehicleEditLeftInAJournalComesBackOnItsVehicle)
+{
+    openClient();
+    clickTab(7);
+    clickCell(w().ngVehicles, 3, rowOf(w().ngVehicles, "70002"));
+    QWidget* kms = w().vKMS->widget();
+    clickAtPlaceOf(kms);
+    QTest::keyClick(kms, Qt::Key_A, Qt::ControlModifier);
+    typeKeys(kms, "91000");
+    clickAtPlaceOf(w().vImmatriculation->widget());
+    w().Timer1Timer();
+    const std::vector<std::string> files = journalFiles(folder());
+    ASSERT_EQ(files.size(), 1u);
+    const std::optional<std::string> left = readJournalFile(files.front());
+    ASSERT_TRUE(left);
+    answering(QMessageBox::Discard, [&] { clickAtPlaceOf(w().JvXPBtnActualize); });
+    ASSERT_TRUE(writeJournalFile(files.front(), *left));
+
+    // Shown again from its first vehicle: the edit goes back on the vehicle it was typed for.
+    const Answered seen = answering(QMessageBox::Yes, [&] {
+        demo.open({{"idTVO", ""}, {"idClient", "2001"}});
+        WindowHarness::processEventsFor(100);
+    });
+    ASSERT_EQ(seen.titles, QStringList{"Modifications retrouvées"});
+    EXPECT_TRUE(seen.texts[0].contains("(véhicule n° 70002) : 91000"))
+        << seen.texts[0].toStdString();
+    EXPECT_EQ(w().vImmatriculation->text(), "RF559TV");
+    EXPECT_EQ(w().vKMS->text(), "91000");
+    clickAtPlaceOf(w().JvXPBtnSave);
+    EXPECT_EQ(query("Select KMS from TVehiclesOstrel where idTVO=70002", "KMS"), "91000");
+    EXPECT_TRUE(journalFiles(folder()).empty());
+}
