@@ -36,6 +36,26 @@ protected:
                      column);
     }
     std::string folder() { return QFileInfo(w().SettingsPath).absolutePath().toStdString(); }
+    // The timer writes the journal of what was typed and the program stops there: the journal
+    // stays where the next start finds it, and the record is shown again, answering "Restaurer".
+    Answered stopAndShowAgain(const WindowHarness::Options& keys)
+    {
+        w().Timer1Timer();
+        const std::vector<std::string> files = journalFiles(folder());
+        const std::optional<std::string> left =
+            files.size() == 1 ? readJournalFile(files.front()) : std::nullopt;
+        if (!left) {
+            ADD_FAILURE() << "no journal written";
+            return {};
+        }
+        answering(QMessageBox::Discard, [&] { clickAtPlaceOf(w().JvXPBtnActualize); });
+        EXPECT_TRUE(journalFiles(folder()).empty());
+        EXPECT_TRUE(writeJournalFile(files.front(), *left));
+        return answering(QMessageBox::Yes, [&] {
+            demo.open(keys);
+            WindowHarness::processEventsFor(100);
+        });
+    }
 };
 
 } // namespace
@@ -121,22 +141,8 @@ TEST_F(LineSafety, AnActionChangedMeanwhileIsListedWithTheTextsShown)
 TEST_F(LineSafety, ACostLineEditLeftInAJournalIsOfferedBackAndSaved)
 {
     openCosts();
-    const int row = rowOf(costs(), "9012");
-    typeInCell(costs(), 3, row, "Pare-brise");
-    w().Timer1Timer();
-    const std::vector<std::string> files = journalFiles(folder());
-    ASSERT_EQ(files.size(), 1u);
-    const std::optional<std::string> left = readJournalFile(files.front());
-    ASSERT_TRUE(left);
-    // The program stopped here: its journal stays where the next start finds it.
-    answering(QMessageBox::Discard, [&] { clickAtPlaceOf(w().JvXPBtnActualize); });
-    ASSERT_TRUE(journalFiles(folder()).empty());
-    ASSERT_TRUE(writeJournalFile(files.front(), *left));
-
-    const Answered seen = answering(QMessageBox::Yes, [&] {
-        demo.open({{"idTVO", "1003"}, {"idClient", ""}});
-        WindowHarness::processEventsFor(100);
-    });
+    typeInCell(costs(), 3, rowOf(costs(), "9012"), "Pare-brise");
+    const Answered seen = stopAndShowAgain({{"idTVO", "1003"}, {"idClient", ""}});
     ASSERT_EQ(seen.titles, QStringList{"Modifications retrouvées"});
     EXPECT_TRUE(seen.texts[0].contains("(ligne de frais n° 9012) : Pare-brise"))
         << seen.texts[0].toStdString();
@@ -156,19 +162,8 @@ TEST_F(LineSafety, AClientVehicleEditLeftInAJournalComesBackOnItsVehicle)
     QTest::keyClick(kms, Qt::Key_A, Qt::ControlModifier);
     typeKeys(kms, "91000");
     clickAtPlaceOf(w().vImmatriculation->widget());
-    w().Timer1Timer();
-    const std::vector<std::string> files = journalFiles(folder());
-    ASSERT_EQ(files.size(), 1u);
-    const std::optional<std::string> left = readJournalFile(files.front());
-    ASSERT_TRUE(left);
-    answering(QMessageBox::Discard, [&] { clickAtPlaceOf(w().JvXPBtnActualize); });
-    ASSERT_TRUE(writeJournalFile(files.front(), *left));
-
     // Shown again from its first vehicle: the edit goes back on the vehicle it was typed for.
-    const Answered seen = answering(QMessageBox::Yes, [&] {
-        demo.open({{"idTVO", ""}, {"idClient", "2001"}});
-        WindowHarness::processEventsFor(100);
-    });
+    const Answered seen = stopAndShowAgain({{"idTVO", ""}, {"idClient", "2001"}});
     ASSERT_EQ(seen.titles, QStringList{"Modifications retrouvées"});
     EXPECT_TRUE(seen.texts[0].contains("(véhicule n° 70002) : 91000"))
         << seen.texts[0].toStdString();
