@@ -1,6 +1,9 @@
 #include "bench/DemoSettings.h"
 
+#include <cstdlib>
 #include <utility>
+
+#include <benchmark/benchmark.h>
 
 #include "app/IniFile.h"
 #include "app/Paths.h"
@@ -29,4 +32,18 @@ void writeDemoSettings(const DemoServerProcess& server, const TempFolder& folder
                                                             {"TraceRepTemp", folder.file("tmp")}};
     for (const auto& [key, value] : settings)
         iniWrite(SettingsFileName(), "Options", key, value);
+}
+
+void isolateBenchmark(const TempFolder& folder)
+{
+    isolateEnvironment(folder);
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+}
+
+int runRegisteredBenchmarks(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }

@@ -138,8 +138,7 @@ BENCHMARK(launcherReload)
 int main(int argc, char** argv)
 {
     TempFolder folder;
-    isolateEnvironment(folder);
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    isolateBenchmark(folder);
     DemoServerProcess server;
     writeDemoSettings(server, folder, "1001", "");
 
@@ -163,8 +162,5 @@ int main(int argc, char** argv)
             return 1;
     }
 
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runRegisteredBenchmarks(argc, argv);
 }

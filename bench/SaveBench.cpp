@@ -58,8 +58,7 @@ BENCHMARK(rereadRecord)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 int main(int argc, char** argv)
 {
     TempFolder folder;
-    isolateEnvironment(folder);
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    isolateBenchmark(folder);
     DemoServerProcess server;
     writeDemoSettings(server, folder, "1003", "");
 
@@ -82,8 +81,5 @@ int main(int argc, char** argv)
         return 1;
     window.Timer1->stop();
 
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runRegisteredBenchmarks(argc, argv);
 }

@@ -156,8 +156,7 @@ void registerAll(const char* database, const std::string& base)
 int main(int argc, char** argv)
 {
     TempFolder folder;
-    isolateEnvironment(folder);
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    isolateBenchmark(folder);
 
     // The grown database, made once for this run in the temporary folder.
     DemoServerProcess grown(folder.file("grown"), 0, {"--grow", std::to_string(kGroupSize)});
@@ -176,8 +175,5 @@ int main(int argc, char** argv)
 
     registerAll("100000", grown.baseUrl());
     registerAll("exemples", sample.baseUrl());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runRegisteredBenchmarks(argc, argv);
 }
