@@ -1,5 +1,7 @@
 #include "editing/EditJournal.h"
 
+#include "editing/SaveRules.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -97,6 +99,34 @@ bool plainNumber(std::string_view text)
 }
 
 } // namespace
+
+std::vector<JournalField> lineJournalFields(int entry, std::span<const TsLine> lines,
+                                            const NewLineTest& newLine)
+{
+    std::vector<JournalField> fields;
+    for (size_t position = 1; position < lines.size(); ++position) {
+        const TsLine& line = lines[position];
+        if (line.Statement.empty() || isDeletion(line.Statement))
+            continue;
+        const std::string key = newLine(position) ? kJournalNewLine : line.Cells[1].OrgValue;
+        for (const TsDesc& cell : line.Cells) {
+            if (!key.empty() && !cell.FieldName.empty() && cell.Value != cell.OrgValue)
+                fields.push_back({entry, cell.FieldName, cell.Value, key});
+        }
+    }
+    return fields;
+}
+
+size_t journalLinePosition(std::span<const TsLine> lines, const NewLineTest& newLine,
+                           const std::string& key)
+{
+    for (size_t position = 1; position < lines.size(); ++position) {
+        const bool added = newLine(position);
+        if (key == kJournalNewLine ? added : !added && lines[position].Cells[1].OrgValue == key)
+            return position;
+    }
+    return 0;
+}
 
 std::string journalFileName(std::string_view kind, std::string_view id, long long started)
 {

@@ -1,9 +1,13 @@
 #pragma once
 
+#include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "view/TsPage.h"
 
 // The journal of unsaved edits: one small file per record in the settings folder, so that edits a
 // crash, a killed process or a power cut interrupted can be offered back. It holds field names and
@@ -26,6 +30,16 @@ struct EditJournal {
     long long written = 0; // when the edits were last written (seconds since 1970, UTC)
     std::vector<JournalField> fields;
 };
+
+// Grid lines in the journal: lines[0] is the grid's template, newLine(position) tells the line
+// being added. The changed cells of the lines waiting to be sent, by line key; a deletion is no
+// edit to keep.
+using NewLineTest = std::function<bool(size_t position)>;
+std::vector<JournalField> lineJournalFields(int entry, std::span<const TsLine> lines,
+                                            const NewLineTest& newLine);
+// The position of the line a journal names by its key, or of the line being added; 0 when none.
+size_t journalLinePosition(std::span<const TsLine> lines, const NewLineTest& newLine,
+                           const std::string& key);
 
 // "journal-VO-1003.txt", or "journal-CL-nouveau-<started>.txt" for a record not yet created;
 // empty when the identifier is not a plain number.

@@ -16,7 +16,6 @@
 #include "app/Cp1252.h"
 #include "editing/EditConflicts.h"
 #include "editing/EditJournal.h"
-#include "editing/SaveRules.h"
 #include "editing/Statements.h"
 #include "grids/ActionRules.h"
 #include "grids/FrevoRules.h"
@@ -31,33 +30,12 @@ constexpr int kCostsEntry = 5;
 constexpr int kClientEntry = 7;
 constexpr int kVehicleEntry = 8;
 
-// The changed cells of the grid lines that wait to be sent; a deletion is no edit to keep.
-void appendLineEdits(std::vector<JournalField>& fields, int entry, const std::vector<TsLine>& rows,
-                     const DataGrid& grid, const char* newMarker)
+// Which line of a grid is being added: the one whose marker says so.
+NewLineTest addedLine(const DataGrid& grid, const char* newMarker)
 {
-    for (size_t position = 1; position < rows.size(); ++position) {
-        const TsLine& line = rows[position];
-        if (line.Statement.empty() || isDeletion(line.Statement))
-            continue;
-        const bool newLine = grid.cell(0, int(position) - 1) == newMarker;
-        const std::string key = newLine ? kJournalNewLine : line.Cells[1].OrgValue;
-        for (const TsDesc& cell : line.Cells) {
-            if (!key.empty() && !cell.FieldName.empty() && cell.Value != cell.OrgValue)
-                fields.push_back({entry, cell.FieldName, cell.Value, key});
-        }
-    }
-}
-
-// The entry of the line a journal names: its key, or the line being added; 0 when none.
-size_t lineOfKey(const std::vector<TsLine>& rows, const DataGrid& grid, const char* newMarker,
-                 const std::string& key)
-{
-    for (size_t position = 1; position < rows.size(); ++position) {
-        const bool newLine = grid.cell(0, int(position) - 1) == newMarker;
-        if (key == kJournalNewLine ? newLine : !newLine && rows[position].Cells[1].OrgValue == key)
-            return position;
-    }
-    return 0;
+    return [&grid, newMarker](size_t position) {
+        return grid.cell(0, int(position) - 1) == newMarker;
+    };
 }
 
 QString whenWritten(long long seconds)
@@ -109,10 +87,13 @@ std::vector<JournalField> TAxKelvaro::journalFields() const
     }
     // Lines of a grid not loaded for this record are another record's.
     const bool client = JvXPBtnNewVO->text() == "CL";
-    if (client && TabDesc[kClientEntry].ContentsLoaded)
-        appendLineEdits(fields, kClientEntry, ActionRows, *ngAction, kActionNewMarker);
-    else if (!client && TabDesc[kCostsEntry].ContentsLoaded)
-        appendLineEdits(fields, kCostsEntry, FrevoRows, *ngFrevo, kFrevoNewMarker);
+    const int gridEntry = client ? kClientEntry : kCostsEntry;
+    if (TabDesc[gridEntry].ContentsLoaded) {
+        const std::vector<JournalField> cells = lineJournalFields(
+            gridEntry, client ? ActionRows : FrevoRows,
+            client ? addedLine(*ngAction, kActionNewMarker) : addedLine(*ngFrevo, kFrevoNewMarker));
+        fields.insert(fields.end(), cells.begin(), cells.end());
+    }
     return fields;
 }
 
@@ -294,7 +275,7 @@ std::vector<size_t> TAxKelvaro::restoreJournalLines(const EditJournal& journal)
     const bool client = JvXPBtnNewVO->text() == "CL";
     DataGrid& grid = client ? *ngAction : *ngFrevo;
     std::vector<TsLine>& rows = client ? ActionRows : FrevoRows;
-    const char* newMarker = client ? kActionNewMarker : kFrevoNewMarker;
+    const NewLineTest added = addedLine(grid, client ? kActionNewMarker : kFrevoNewMarker);
     const int gridEntry = client ? kClientEntry : kCostsEntry;
     auto mine = [&](const JournalField& field) {
         return field.entry == gridEntry && !field.line.empty();
@@ -310,11 +291,11 @@ std::vector<size_t> TAxKelvaro::restoreJournalLines(const EditJournal& journal)
     const bool newAction = std::any_of(journal.fields.begin(), journal.fields.end(), [&](auto& f) {
         return mine(f) && f.line == kJournalNewLine;
     });
-    if (client && newAction && !lineOfKey(rows, grid, newMarker, kJournalNewLine))
+    if (client && newAction && !journalLinePosition(rows, added, kJournalNewLine))
         JvXPBtnNewActionClick();
     FlagLoading = true;
     for (const JournalField& restored : journal.fields) {
-        const size_t line = mine(restored) ? lineOfKey(rows, grid, newMarker, restored.line) : 0;
+        const size_t line = mine(restored) ? journalLinePosition(rows, added, restored.line) : 0;
         if (line == 0) {
             if (mine(restored))
                 WriteTrace("Modifications retrouvées : ligne absente : " +

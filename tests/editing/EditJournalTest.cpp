@@ -74,3 +74,29 @@ TEST(EditJournal, TheFileIsWrittenWholeForItsUserOnly)
     EXPECT_TRUE(journalFiles(folder.path()).empty());
     EXPECT_FALSE(writeJournalFile(folder.file("absent/journal-VO-1.txt"), text));
 }
+
+TEST(EditJournal, GridLinesAreKeptByKeyAndFoundAgain)
+{
+    std::vector<TsLine> lines(4);
+    for (TsLine& line : lines) {
+        line.Cells[1].FieldName = "idFrevo";
+        line.Cells[3].FieldName = "LibelleFrevo";
+    }
+    auto edit = [&](size_t position, const char* key, const char* statement) {
+        lines[position].Cells[1].OrgValue = lines[position].Cells[1].Value = key;
+        lines[position].Cells[3].Value = "Pare-brise";
+        lines[position].Statement = statement;
+    };
+    edit(1, "9011", "Delete * from [tVO - Frevo] where (idFrevo=9011)"); // no edit to keep
+    edit(2, "9012", "Update [tVO - Frevo] set LibelleFrevo='Pare-brise' where (idFrevo=9012)");
+    edit(3, "", "Insert into [tVO - Frevo] (LibelleFrevo) Values ('Pare-brise')");
+    const NewLineTest added = [](size_t position) { return position == 3; };
+    const std::vector<JournalField> kept = lineJournalFields(5, lines, added);
+    ASSERT_EQ(kept.size(), 2u);
+    EXPECT_EQ(kept[0].line, "9012");
+    EXPECT_EQ(kept[0].name, "LibelleFrevo");
+    EXPECT_EQ(kept[1].line, kJournalNewLine);
+    EXPECT_EQ(journalLinePosition(lines, added, "9012"), 2u);
+    EXPECT_EQ(journalLinePosition(lines, added, kJournalNewLine), 3u);
+    EXPECT_EQ(journalLinePosition(lines, added, "9099"), 0u); // deleted meanwhile
+}
