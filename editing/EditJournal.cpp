@@ -3,6 +3,8 @@
 #include "editing/SaveRules.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -98,6 +100,27 @@ bool plainNumber(std::string_view text)
     return number(text).has_value();
 }
 
+// Stands for the user and the server in the journal's name: the same pair always gives the same
+// sixteen hexadecimal digits (FNV-1a), whatever characters the user's identifier holds.
+std::string journalOwner(std::string_view user, std::string_view server)
+{
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const std::string_view part : {user, std::string_view("\n"), server}) {
+        for (unsigned char c : part)
+            hash = (hash ^ c) * 1099511628211ull;
+    }
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
+    return text;
+}
+
+std::optional<std::string> refused(std::string* refusal, const char* reason)
+{
+    if (refusal)
+        *refusal = reason;
+    return std::nullopt;
+}
+
 } // namespace
 
 std::vector<JournalField> lineJournalFields(int entry, std::span<const TsLine> lines,
@@ -128,16 +151,17 @@ size_t journalLinePosition(std::span<const TsLine> lines, const NewLineTest& new
     return 0;
 }
 
-std::string journalFileName(std::string_view kind, std::string_view id, long long started)
+std::string journalFileName(const EditJournal& journal)
 {
+    const std::string& kind = journal.kind;
     if (kind.empty() ||
-        !std::all_of(kind.begin(), kind.end(), [](char c) { return c >= 'A' && c <= 'Z'; }))
+        !std::all_of(kind.begin(), kind.end(), [](char c) { return c >= 'A' && c <= 'Z'; }) ||
+        (!journal.id.empty() && !plainNumber(journal.id)))
         return {};
-    if (id.empty())
-        return "journal-" + std::string(kind) + "-nouveau-" + std::to_string(started) + ".txt";
-    if (!plainNumber(id))
-        return {};
-    return "journal-" + std::string(kind) + "-" + std::string(id) + ".txt";
+    const std::string record =
+        journal.id.empty() ? "nouveau-" + std::to_string(journal.started) : journal.id;
+    return "journal-" + journalOwner(journal.user, journal.server) + "-" + kind + "-" + record +
+           ".txt";
 }
 
 std::string journalText(const EditJournal& journal)
@@ -147,6 +171,8 @@ std::string journalText(const EditJournal& journal)
     text += "\nid\t" + escaped(journal.id);
     text += "\nstarted\t" + std::to_string(journal.started);
     text += "\nwritten\t" + std::to_string(journal.written);
+    text += "\nuser\t" + escaped(journal.user);
+    text += "\nserver\t" + escaped(journal.server);
     for (const JournalField& field : journal.fields) {
         text += field.line.empty()
                     ? "\nfield\t" + std::to_string(field.entry)
@@ -181,11 +207,15 @@ std::optional<EditJournal> parseJournal(std::string_view text)
                 return std::nullopt;
             journal.fields.push_back(
                 {int(*entry), std::move(*name), std::move(*value), std::move(*line)});
-        } else if (parts.size() == 2 && (key == "kind" || key == "id")) {
+        } else if (parts.size() == 2 &&
+                   (key == "kind" || key == "id" || key == "user" || key == "server")) {
             auto value = unescaped(parts[1]);
             if (!value)
                 return std::nullopt;
-            (key == "kind" ? journal.kind : journal.id) = std::move(*value);
+            (key == "kind"   ? journal.kind
+             : key == "id"   ? journal.id
+             : key == "user" ? journal.user
+                             : journal.server) = std::move(*value);
         } else if (parts.size() == 2 && (key == "started" || key == "written")) {
             const auto value = number(parts[1]);
             if (!value)
@@ -195,7 +225,7 @@ std::optional<EditJournal> parseJournal(std::string_view text)
             return std::nullopt;
         }
     }
-    if (journalFileName(journal.kind, journal.id, journal.started).empty())
+    if (journalFileName(journal).empty())
         return std::nullopt;
     return journal;
 }
@@ -210,7 +240,8 @@ bool writeJournalFile(const std::string& path, const std::string& text)
     const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
     const bool closed = std::fclose(file) == 0;
 #else
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    const int fd =
+        ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0)
         return false;
     ::fchmod(fd, 0600);
@@ -234,14 +265,85 @@ bool writeJournalFile(const std::string& path, const std::string& text)
     return true;
 }
 
-std::optional<std::string> readJournalFile(const std::string& path)
+std::optional<std::string> readJournalFile(const std::string& path, std::string* refusal)
 {
+    // A pipe would block the window for good and a device would never end: only a plain file of
+    // a journal's size is read.
+#ifdef _WIN32
+    std::error_code error;
+    const auto status = std::filesystem::symlink_status(path, error);
+    if (error || !std::filesystem::is_regular_file(status))
+        return refused(refusal, "pas un fichier ordinaire");
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        return std::nullopt;
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        return refused(refusal, "illisible");
+    std::string text(size_t(kJournalMaxBytes) + 1, '\0');
+    in.read(text.data(), std::streamsize(text.size()));
     if (in.bad())
-        return std::nullopt;
+        return refused(refusal, "illisible");
+    text.resize(size_t(in.gcount()));
+#else
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return refused(refusal, errno == ELOOP ? "lien symbolique" : "illisible");
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return refused(refusal, "pas un fichier ordinaire");
+    }
+    std::string text(size_t(std::min<long long>(info.st_size, kJournalMaxBytes)) + 1, '\0');
+    // One byte more than it said: a file that grows meanwhile is caught too.
+    size_t done = 0;
+    ssize_t n = 1;
+    while (done < text.size() && (n = ::read(fd, text.data() + done, text.size() - done)) > 0)
+        done += size_t(n);
+    ::close(fd);
+    if (n < 0)
+        return refused(refusal, "illisible");
+    text.resize(done);
+#endif
+    if (text.size() > size_t(kJournalMaxBytes))
+        return refused(refusal, "plus de 1 Mo");
+    return text;
+}
+
+FoundJournal readJournal(const std::string& path, std::string_view user, std::string_view server)
+{
+    FoundJournal found;
+    const std::string name = std::filesystem::path(path).filename().string();
+    // Another user's or another server's journal is not even opened.
+    if (name.rfind("journal-" + journalOwner(user, server) + "-", 0) != 0) {
+        found.found = JournalFound::Foreign;
+        return found;
+    }
+    const std::optional<std::string> text = readJournalFile(path, &found.reason);
+    if (!text)
+        return found;
+    std::optional<EditJournal> journal = parseJournal(*text);
+    if (!journal) {
+        found.found = JournalFound::Damaged;
+        return found;
+    }
+    const bool mine =
+        journal->user == user && journal->server == server && journalFileName(*journal) == name;
+    found.found = mine ? JournalFound::Offered : JournalFound::Foreign;
+    if (mine)
+        found.journal = std::move(*journal);
+    return found;
+}
+
+QString listedLines(const QStringList& lines, size_t most)
+{
+    QString text;
+    const qsizetype shown = std::min(lines.size(), qsizetype(most));
+    for (qsizetype i = 0; i < shown; ++i) {
+        const QString line = lines[i].simplified();
+        text += "\n" + (line.size() > kJournalLineLength
+                            ? line.left(kJournalLineLength - 1) + QStringLiteral("…")
+                            : line);
+    }
+    if (const qsizetype more = lines.size() - shown; more > 0)
+        text += QStringLiteral("\n… et %1 %2").arg(more).arg(more > 1 ? "autres" : "autre");
     return text;
 }
 

@@ -7,11 +7,16 @@
 #include <string_view>
 #include <vector>
 
+#include <QString>
+#include <QStringList>
+
 #include "view/TsPage.h"
 
 // The journal of unsaved edits: one small file per record in the settings folder, so that edits a
 // crash, a killed process or a power cut interrupted can be offered back. It holds field names and
 // values of the record's pages and grid lines only: never a password nor a deployment setting.
+// A journal belongs to the user who typed the edits on one server: its name and its text say so,
+// and it is offered to nobody else.
 
 struct JournalField {
     int entry = 0;     // tab entry of the field, or of the grid
@@ -28,7 +33,9 @@ struct EditJournal {
     std::string id;        // the record's identifier; empty for a record not yet created
     long long started = 0; // for a record not yet created: when it was started (seconds)
     long long written = 0; // when the edits were last written (seconds since 1970, UTC)
-    std::vector<JournalField> fields;
+    std::vector<JournalField> fields = {};
+    std::string user = {};   // idUser of who typed them
+    std::string server = {}; // the server they are meant for (BaseHRef)
 };
 
 // Grid lines in the journal: lines[0] is the grid's template, newLine(position) tells the line
@@ -41,9 +48,10 @@ std::vector<JournalField> lineJournalFields(int entry, std::span<const TsLine> l
 size_t journalLinePosition(std::span<const TsLine> lines, const NewLineTest& newLine,
                            const std::string& key);
 
-// "journal-VO-1003.txt", or "journal-CL-nouveau-<started>.txt" for a record not yet created;
-// empty when the identifier is not a plain number.
-std::string journalFileName(std::string_view kind, std::string_view id, long long started);
+// "journal-<owner>-VO-1003.txt", or "journal-<owner>-CL-nouveau-<started>.txt" for a record not
+// yet created, where <owner> stands for the user and the server; empty when the identifier is not
+// a plain number.
+std::string journalFileName(const EditJournal& journal);
 
 std::string journalText(const EditJournal& journal);
 // Nothing when the text is not a whole journal (truncated, damaged or foreign).
@@ -52,8 +60,32 @@ std::optional<EditJournal> parseJournal(std::string_view text);
 // Writes the text to a temporary file readable by the user only, flushes it to disk and renames
 // it over the journal; false when the folder cannot be written.
 bool writeJournalFile(const std::string& path, const std::string& text);
-// The bytes of a journal file; nothing when it cannot be read.
-std::optional<std::string> readJournalFile(const std::string& path);
+// The bytes of a journal file; nothing when it cannot be read. Only a regular file of at most
+// kJournalMaxBytes is read, without following a link nor waiting on a pipe; "refusal" then says
+// why (UTF-8).
+inline constexpr long long kJournalMaxBytes = 1 << 20;
+std::optional<std::string> readJournalFile(const std::string& path, std::string* refusal = nullptr);
+
+// What a journal file left in the folder is to this user on this server.
+enum class JournalFound {
+    Offered, // theirs: offered back
+    Foreign, // another user's or another server's: left alone
+    Damaged, // theirs by its name but not a whole journal: to set aside
+    Refused, // not a small regular file: ignored
+};
+struct FoundJournal {
+    JournalFound found = JournalFound::Refused;
+    EditJournal journal; // when offered
+    std::string reason;  // when refused (UTF-8)
+};
+FoundJournal readJournal(const std::string& path, std::string_view user, std::string_view server);
+
+// The lines a box lists: at most "most", then "… et N autres"; each shown on one line of the box
+// and cut after kJournalLineLength characters, so that the box stays within the screen.
+inline constexpr size_t kJournalListed = 30;
+inline constexpr int kJournalLineLength = 100;
+QString listedLines(const QStringList& lines, size_t most = kJournalListed);
+
 // The journal files of a folder, by name.
 std::vector<std::string> journalFiles(const std::string& folder);
 // A journal that cannot be read is renamed "<name>.endommage", out of the way; the new path.

@@ -19,6 +19,7 @@
 #include "editing/Statements.h"
 #include "grids/ActionRules.h"
 #include "grids/FrevoRules.h"
+#include "grids/FrevoWindow.h"
 #include "grids/GridSaving.h"
 #include "ui/controls/AllKinds.h"
 #include "ui/grid/DataGrid.h"
@@ -48,6 +49,50 @@ std::string recordName(const EditJournal& journal)
     return journal.kind + " " + (journal.id.empty() ? std::string("nouvelle fiche") : journal.id);
 }
 
+// The other records with a journal listed in the box, and those with a button to show them.
+constexpr size_t kOtherRecordsListed = 8;
+constexpr size_t kShowButtons = 3;
+
+// A value of the journal that is not put back, and why (UTF-8).
+QString notRestored(const char* reason, const std::string& caption)
+{
+    return QStringLiteral("Non restauré (%1) : %2")
+        .arg(QString::fromUtf8(reason), fromCp1252(caption));
+}
+constexpr const char* kNoRight = "droits insuffisants";
+constexpr const char* kNotEditable = "champ non modifiable";
+
+// The grid of lines of the record's kind: the actions of a client, the costs of a vehicle.
+struct JournalGrid {
+    bool client;
+    DataGrid& grid;
+    std::vector<TsLine>& rows;
+    NewLineTest added;
+    int entry;
+};
+JournalGrid journalGrid(TAxKelvaro& w)
+{
+    const bool client = w.JvXPBtnNewVO->text() == "CL";
+    DataGrid& grid = client ? *w.ngAction : *w.ngFrevo;
+    return {client, grid, client ? w.ActionRows : w.FrevoRows,
+            addedLine(grid, client ? kActionNewMarker : kFrevoNewMarker),
+            client ? kClientEntry : kCostsEntry};
+}
+
+// Why the user could not type in a cell of a line, as the grid decides it; nothing when they can.
+const char* cellRefusal(TAxKelvaro& w, const JournalGrid& lines, size_t line, int column)
+{
+    const bool right = w.GetDataRights(lines.rows.front().Cells[column].Rights) &&
+                       (!lines.client || w.OstrelRight);
+    const bool open =
+        lines.client
+            ? lines.grid.isEnabled()
+            : column <= kFrevoMaxColumns &&
+                  frevoEditableColumns(lines.added(line), lines.rows[line].Locked, w.ComptaRight,
+                                       frevoColumnRights(w))[size_t(column)];
+    return !right ? kNoRight : !open ? kNotEditable : nullptr;
+}
+
 } // namespace
 
 std::string TAxKelvaro::journalFolder() const
@@ -62,6 +107,8 @@ EditJournal TAxKelvaro::journalOfRecord() const
     if (!FlagNewEnreg)
         journal.id = toCp1252((journal.kind == "CL" ? LbIDCustomer : LbIdTVO)->text());
     journal.started = FlagNewEnreg ? NewRecordStarted : 0;
+    journal.user = toCp1252(idUser);
+    journal.server = toCp1252(BaseHRef);
     return journal;
 }
 
@@ -123,7 +170,7 @@ void TAxKelvaro::flushJournal()
     JournalDirty = false;
     EditJournal journal = journalOfRecord();
     journal.fields = journalFields();
-    const std::string name = journalFileName(journal.kind, journal.id, journal.started);
+    const std::string name = journalFileName(journal);
     if (journal.fields.empty() || name.empty()) {
         dropJournal();
         return;
@@ -143,12 +190,19 @@ void TAxKelvaro::flushJournal()
 std::vector<std::pair<std::string, EditJournal>> TAxKelvaro::leftJournals()
 {
     std::vector<std::pair<std::string, EditJournal>> journals;
+    const EditJournal owner = journalOfRecord();
     for (const std::string& path : journalFiles(journalFolder())) {
         if (path == JournalPath)
             continue;
-        const std::optional<std::string> text = readJournalFile(path);
-        std::optional<EditJournal> journal = text ? parseJournal(*text) : std::nullopt;
-        if (!journal) {
+        FoundJournal found = readJournal(path, owner.user, owner.server);
+        if (found.found == JournalFound::Refused) {
+            WriteTrace("Journal des modifications ignoré (" + QString::fromStdString(found.reason) +
+                       ") : " + QString::fromStdString(path));
+            continue;
+        }
+        if (found.found == JournalFound::Foreign)
+            continue;
+        if (found.found == JournalFound::Damaged) {
             const QString aside = QString::fromStdString(setJournalAside(path));
             const QString warning =
                 QStringLiteral("Un journal de modifications endommagé a été mis de côté : ") +
@@ -157,7 +211,7 @@ std::vector<std::pair<std::string, EditJournal>> TAxKelvaro::leftJournals()
             setWarningText(warning);
             continue;
         }
-        journals.emplace_back(path, std::move(*journal));
+        journals.emplace_back(path, std::move(found.journal));
     }
     return journals;
 }
@@ -181,8 +235,10 @@ void TAxKelvaro::offerJournals()
     if (mine != journals.end()) {
         text = "Des modifications non enregistrées du " + whenWritten(mine->second.written) +
                " ont été retrouvées :\n";
+        QStringList values;
         for (const JournalField& field : mine->second.fields)
-            text += "\n" + fromCp1252(journalCaption(field)) + " : " + fromCp1252(field.value);
+            values << fromCp1252(journalCaption(field)) + " : " + fromCp1252(field.value);
+        text += listedLines(values);
     }
     QMessageBox box(QMessageBox::Question, QStringLiteral("Modifications retrouvées"), QString(),
                     QMessageBox::NoButton, this);
@@ -190,17 +246,20 @@ void TAxKelvaro::offerJournals()
     if (others) {
         text += QStringLiteral("%1Autres fiches avec des modifications non enregistrées :")
                     .arg(text.isEmpty() ? "" : "\n\n");
+        QStringList records;
         for (const auto& [path, journal] : journals) {
             if (mine != journals.end() && &journal == &mine->second)
                 continue;
-            text += "\n" + fromCp1252(recordName(journal)) + " (du " +
-                    whenWritten(journal.written) + ")";
-            if (!journal.id.empty())
+            records << fromCp1252(recordName(journal)) + " (du " + whenWritten(journal.written) +
+                           ")";
+            if (!journal.id.empty() && showButtons.size() < kShowButtons &&
+                size_t(records.size()) <= kOtherRecordsListed)
                 showButtons.emplace_back(
                     box.addButton("Afficher " + fromCp1252(recordName(journal)),
                                   QMessageBox::ActionRole),
                     &journal);
         }
+        text += listedLines(records, kOtherRecordsListed);
     }
     box.setText(text);
     if (mine != journals.end()) {
@@ -272,11 +331,8 @@ void TAxKelvaro::showJournalRecord(const EditJournal& journal)
 
 std::vector<size_t> TAxKelvaro::restoreJournalLines(const EditJournal& journal)
 {
-    const bool client = JvXPBtnNewVO->text() == "CL";
-    DataGrid& grid = client ? *ngAction : *ngFrevo;
-    std::vector<TsLine>& rows = client ? ActionRows : FrevoRows;
-    const NewLineTest added = addedLine(grid, client ? kActionNewMarker : kFrevoNewMarker);
-    const int gridEntry = client ? kClientEntry : kCostsEntry;
+    const JournalGrid lineGrid = journalGrid(*this);
+    const auto& [client, grid, rows, added, gridEntry] = lineGrid;
     auto mine = [&](const JournalField& field) {
         return field.entry == gridEntry && !field.line.empty();
     };
@@ -303,9 +359,11 @@ std::vector<size_t> TAxKelvaro::restoreJournalLines(const EditJournal& journal)
             continue;
         }
         for (int column = 1; column <= 10; ++column) {
-            if (rows[line].Cells[column].FieldName != restored.name)
+            TsDesc& cell = rows[line].Cells[column];
+            // A cell takes the value only as it would take it typed.
+            if (cell.FieldName != restored.name || cellRefusal(*this, lineGrid, line, column))
                 continue;
-            rows[line].Cells[column].Value = restored.value;
+            cell.Value = restored.value;
             if (client)
                 showActionValue(*this, column, int(line) - 1, restored.value);
             else
@@ -342,21 +400,46 @@ void TAxKelvaro::restoreJournal(const std::string& path, const EditJournal& jour
     // The values go into the controls as the record's edits: the save button lights, and the
     // usual checks and the conflict check run when they are saved.
     const std::vector<size_t> lines = restoreJournalLines(journal);
+    // The cells left as they were: their line is gone, or the user could not type in them.
+    QStringList refused;
+    const JournalGrid lineGrid = journalGrid(*this);
+    for (const JournalField& restored : journal.fields) {
+        if (restored.entry != lineGrid.entry || restored.line.empty())
+            continue;
+        const size_t line = journalLinePosition(lineGrid.rows, lineGrid.added, restored.line);
+        if (line == 0)
+            refused << notRestored("ligne introuvable", journalCaption(restored));
+        for (int column = 1; line != 0 && column <= 10; ++column) {
+            const TsDesc& cell = lineGrid.rows[line].Cells[column];
+            const char* reason = cellRefusal(*this, lineGrid, line, column);
+            if (reason && cell.FieldName == restored.name && cell.Value != restored.value)
+                refused << notRestored(reason, journalCaption(restored));
+        }
+    }
     std::vector<int> entries;
     if (!lines.empty())
         entries.push_back(Tabs->currentIndex() + 1);
     const std::string vehicle = restoreJournalVehicle(journal);
     FlagLoading = true;
     for (const JournalField& restored : journal.fields) {
-        const bool page =
-            restored.line.empty() || (restored.entry == kVehicleEntry && restored.line == vehicle);
+        const bool vehicleField = restored.entry == kVehicleEntry && !restored.line.empty();
+        if (vehicleField && restored.line != vehicle)
+            refused << notRestored("véhicule introuvable", journalCaption(restored));
+        const bool page = restored.line.empty() || (vehicleField && restored.line == vehicle);
         if (!page || restored.entry < 1 || restored.entry >= kPageEntries)
             continue;
         std::vector<TsDesc>& fields = TabDesc[restored.entry].Fields;
         for (size_t position = 0; position < fields.size(); ++position) {
             TsDesc& field = fields[position];
-            if (field.FieldName != restored.name || !field.Control)
+            if (field.FieldName != restored.name || !field.Control || field.Value == restored.value)
                 continue;
+            // What the user could not type is not put back either.
+            const bool right = fieldRights(restored.entry, field);
+            if (!right || !field.Control->isEnabled() || field.Control->isReadOnly() ||
+                field.Width == 0) {
+                refused << notRestored(right ? kNotEditable : kNoRight, journalCaption(restored));
+                continue;
+            }
             field.Value = restored.value;
             fillField(restored.entry, int(position), field, false);
             if (std::find(entries.begin(), entries.end(), restored.entry) == entries.end())
@@ -365,6 +448,13 @@ void TAxKelvaro::restoreJournal(const std::string& path, const EditJournal& jour
     }
     FlagLoading = false;
     WriteTrace("Modifications retrouvées : restaurées depuis " + QString::fromStdString(path));
+    if (!refused.isEmpty()) {
+        WriteTrace(refused.join(" ; "));
+        QMessageBox::information(
+            this, QStringLiteral("Modifications restaurées"),
+            QStringLiteral("Certaines modifications retrouvées n'ont pas été restaurées :\n") +
+                listedLines(refused));
+    }
     if (entries.empty()) {
         std::remove(path.c_str());
         return;

@@ -1,9 +1,10 @@
-// The journal of unsaved edits: its text read back whole, a damaged file refused, and the file
-// written whole and readable by the user only.
+// The journal of unsaved edits: its text read back whole, a damaged file refused, the file
+// written whole and readable by the user only, and offered only to its user on its server.
 #include <filesystem>
 #include <fstream>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -49,11 +50,14 @@ TEST(EditJournal, TheTextReadsBackAndAnyDamageIsRefused)
 
 TEST(EditJournal, FileNamesFollowTheRecordAndRefuseOddIdentifiers)
 {
-    EXPECT_EQ(journalFileName("VO", "1003", 0), "journal-VO-1003.txt");
-    EXPECT_EQ(journalFileName("CL", "", 1765339200), "journal-CL-nouveau-1765339200.txt");
-    EXPECT_EQ(journalFileName("CL", "-1", 5), "");
-    EXPECT_EQ(journalFileName("VO", "../1", 0), "");
-    EXPECT_EQ(journalFileName("", "1", 0), "");
+    const std::string owner = "journal-dfb45e5cde9949e2-"; // user "12" on "http://srv/"
+    EXPECT_EQ(journalFileName({"VO", "1003", 0, 0, {}, "12", "http://srv/"}),
+              owner + "VO-1003.txt");
+    EXPECT_EQ(journalFileName({"CL", "", 17653, 0, {}, "12", "http://srv/"}),
+              owner + "CL-nouveau-17653.txt");
+    EXPECT_EQ(journalFileName({"CL", "-1", 5}), "");
+    EXPECT_EQ(journalFileName({"VO", "../1", 0}), "");
+    EXPECT_EQ(journalFileName({"", "1", 0}), "");
 }
 
 TEST(EditJournal, TheFileIsWrittenWholeForItsUserOnly)
@@ -99,4 +103,52 @@ TEST(EditJournal, GridLinesAreKeptByKeyAndFoundAgain)
     EXPECT_EQ(journalLinePosition(lines, added, "9012"), 2u);
     EXPECT_EQ(journalLinePosition(lines, added, kJournalNewLine), 3u);
     EXPECT_EQ(journalLinePosition(lines, added, "9099"), 0u); // deleted meanwhile
+}
+
+TEST(EditJournal, OnlyASmallPlainJournalOfThisUserAndServerIsOffered)
+{
+    const std::string user = "12", server = "http://127.0.0.1:8080/";
+    auto journal = [](std::string who, std::string where, size_t count, size_t size = 5) {
+        const std::vector<JournalField> fields(count, {1, "Champ", std::string(size, 'x')});
+        return EditJournal{"VO", "1003", 0, 1, fields, who, where};
+    };
+    const std::string mine = journalFileName(journal(user, server, 1));
+    const EditJournal other = journal("13", server, 1), elsewhere = journal(user, "http://b/", 1);
+    ASSERT_NE(journalFileName(other), mine); // each keeps a file of their own
+    const std::string text = journalText(journal(user, server, 1));
+    using enum JournalFound;
+    const struct {
+        const char* what;
+        std::string name, content;
+        JournalFound found;
+        int listed = 0; // lines of the box
+    } cases[] = {
+        {"regular", mine, text, Offered, 1},
+        {"FIFO", mine, "", Refused},
+        {"link to /dev/zero", mine, "", Refused},
+        {"too big", mine, journalText(journal(user, server, 1, 1 << 20)), Refused},
+        {"cut", mine, text.substr(0, 40), Damaged},
+        {"other user", journalFileName(other), journalText(other), Foreign},
+        {"other server", journalFileName(elsewhere), journalText(elsewhere), Foreign},
+        {"other user's, renamed", mine, journalText(other), Foreign},
+        {"20 000 lines", mine, journalText(journal(user, server, 20000)), Offered, 31},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempFolder folder;
+        const std::string path = folder.file(c.name);
+        if (c.what == std::string("FIFO"))
+            ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+        else if (c.content.empty())
+            ASSERT_EQ(symlink("/dev/zero", path.c_str()), 0);
+        else
+            writeFile(path, c.content);
+        const FoundJournal found = readJournal(path, user, server);
+        EXPECT_EQ(found.found, c.found);
+        QStringList values;
+        for (const JournalField& field : found.journal.fields)
+            values << QString::fromStdString(field.name + " : " + field.value);
+        EXPECT_EQ(listedLines(values).count('\n'), c.listed);
+        EXPECT_EQ(listedLines(values).endsWith("\n… et 19970 autres"), c.listed == 31);
+    }
 }

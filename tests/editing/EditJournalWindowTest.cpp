@@ -3,7 +3,6 @@
 // damaged journal is set aside with a warning.
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 
 #include <QApplication>
@@ -24,12 +23,21 @@ namespace fs = std::filesystem;
 class EditJournalWindow : public DemoEditing {
 protected:
     std::string folder() { return QFileInfo(w().SettingsPath).absolutePath().toStdString(); }
+    // Leaves a journal of this user on this server, cut at "length"; its path.
+    std::string leaveJournal(EditJournal journal, size_t length = std::string::npos)
+    {
+        journal.user = w().idUser.toStdString();
+        journal.server = w().BaseHRef.toStdString();
+        const std::string path = folder() + "/" + journalFileName(journal);
+        writeFile(path, journalText(journal).substr(0, length));
+        return path;
+    }
     void open1003() { openShown({{"idTVO", "1003"}, {"idClient", ""}}); }
     // Shows the record and answers the box the journal opens.
-    Answered openAnswering(int button)
+    Answered openAnswering(int button, const char* id = "1003")
     {
         const Answered seen = answering(button, [&] {
-            demo.open({{"idTVO", "1003"}, {"idClient", ""}});
+            demo.open({{"idTVO", id}, {"idClient", ""}});
             w().show();
             w().activateWindow();
             WindowHarness::processEventsFor(100);
@@ -85,12 +93,12 @@ TEST_F(EditJournalWindow, AnEditOfAKilledClientIsOfferedBackAndSaved)
     child.waitForFinished();
     const QList<QByteArray> parts = said.mid(said.indexOf("JOURNAL\t")).trimmed().split('\t');
     ASSERT_EQ(parts.size(), 3);
-    const fs::path left = fs::path(parts[1].toStdString()) / "journal-VO-1003.txt";
+    const fs::path left = journalFiles(parts[1].toStdString()).at(0);
     ASSERT_TRUE(fs::exists(left));
     EXPECT_EQ(fs::status(left).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write);
-    // The same user starts the program again: the same settings folder.
-    fs::copy_file(left, fs::path(folder()) / left.filename());
+    // The same user starts the program again on the same server (the child had its own).
+    leaveJournal(parseJournal(readFile(left.string())).value());
     std::error_code ignored;
     fs::remove_all(fs::path(parts[1].toStdString()).parent_path(), ignored);
     fs::remove_all(parts[2].toStdString(), ignored);
@@ -120,12 +128,23 @@ TEST_F(EditJournalWindow, AbandonedEditsLeaveNoJournalAndADamagedOneIsSetAside)
     EXPECT_TRUE(journalFiles(folder()).empty());
 
     // A journal cut short by a power failure.
-    const std::string text = journalText({"VO", "1003", 0, 1, {{1, "PrixVente", "1.00"}}});
-    std::ofstream(folder() + "/journal-VO-1003.txt") << text.substr(0, text.size() / 2);
+    const std::string path = leaveJournal({"VO", "1003", 0, 1, {{1, "PrixVente", "1.00"}}}, 60);
     const Answered seen = openAnswering(QMessageBox::Yes);
     EXPECT_TRUE(seen.titles.isEmpty());
     EXPECT_TRUE(w().LbDebugInfo0->text().startsWith(
         "Un journal de modifications endommagé a été mis de côté : "));
-    EXPECT_TRUE(fs::exists(folder() + "/journal-VO-1003.txt.endommage"));
+    EXPECT_TRUE(fs::exists(path + ".endommage"));
     EXPECT_FALSE(w().JvXPBtnSave->isEnabled());
+}
+
+TEST_F(EditJournalWindow, AFieldTheUserCannotTypeInIsNotRestoredButListed)
+{
+    // 1001 has photos named after its number: its number cannot be changed.
+    leaveJournal({"VO", "1001", 0, 1, {{1, "PrixVente", "27777.00"}, {1, "NVO", "99999"}}});
+    const Answered seen = openAnswering(QMessageBox::Yes, "1001");
+    ASSERT_EQ(seen.titles.size(), 2);
+    EXPECT_TRUE(seen.texts[1].contains("Non restauré (champ non modifiable) : N° VO"))
+        << seen.texts[1].toStdString();
+    EXPECT_NE(w().cNVO->text(), "99999");
+    EXPECT_EQ(w().cPrixVente->text(), "27777.00");
 }
