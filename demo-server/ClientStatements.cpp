@@ -10,6 +10,19 @@
 
 namespace {
 
+StatementRefused tooLong(const DataStore& store)
+{
+    return StatementRefused("Instruction interrompue : elle a dépassé la durée permise de " +
+                            durationText(store.statementTimeLimit()) +
+                            ". Précisez la condition de la recherche.");
+}
+
+StatementRefused replyTooLarge(size_t maxBytes)
+{
+    return StatementRefused("Réponse refusée : le résultat dépasse la taille permise de " +
+                            sizeText(maxBytes) + ". Précisez la recherche.");
+}
+
 // Why a statement failed: what the gate refused, the clock, the server's stop, or the database.
 [[noreturn]] void refuse(const StatementGate& gate, const DataStore& store,
                          const DataStore::StatementClock& clock, const SqliteError& error)
@@ -17,9 +30,7 @@ namespace {
     if (!gate.refusal.empty())
         throw StatementRefused(gate.refusal);
     if (clock.overran())
-        throw StatementRefused("Instruction interrompue : elle a dépassé la durée permise de " +
-                               durationText(store.statementTimeLimit()) +
-                               ". Précisez la condition de la recherche.");
+        throw tooLong(store);
     if (store.stopping())
         throw StatementRefused("Instruction interrompue : le serveur s'arrête.");
     throw StatementRefused(frenchDatabaseMessage(error.what()));
@@ -34,44 +45,69 @@ void checkNothingFollows(const Statement& statement)
     }
 }
 
+// Appends one value to the reply, weighed before it is copied.
+void addValue(QueryReply& reply, size_t column, const std::optional<std::string_view>& value,
+              size_t maxBytes)
+{
+    const size_t size = value ? value->size() : 0;
+    if (size > kValueBytesLimit)
+        throw StatementRefused("Réponse refusée : une valeur dépasse la taille permise de " +
+                               sizeText(kValueBytesLimit) + ".");
+    if (reply.size() + size > maxBytes || !reply.addValue(column, value, maxBytes))
+        throw replyTooLarge(maxBytes);
+}
+
+// The row an INSERT has just added.
+std::map<std::string, std::optional<std::string>> insertedRow(sqlite3* db, const std::string& table)
+{
+    Statement row(db, "SELECT * FROM " + quoteName(table) + " WHERE rowid = ?1");
+    row.bind(1, static_cast<long long>(sqlite3_last_insert_rowid(db)));
+    std::map<std::string, std::optional<std::string>> values;
+    if (row.step()) {
+        for (int c = 0; c < row.columnCount(); ++c)
+            values[row.columnName(c)] = row.text(c);
+    }
+    return values;
+}
+
 } // namespace
 
-QueryResult runClientQuery(DataStore& store, std::string_view sql, long long maxRows,
-                           size_t maxBytes)
+QueryReply runClientQuery(DataStore& store, std::string_view sql, long long maxRows,
+                          size_t maxBytes)
 {
     const std::string text = translateStatement(sql, StatementUse::Read);
     auto session = store.session();
     StatementGate gate;
     GateScope scope(session.db(), gate);
     const DataStore::StatementClock clock(store, session);
-    QueryResult result;
-    size_t bytes = 0;
     try {
         Statement statement(session.db(), text);
         checkNothingFollows(statement);
+        std::vector<QueryColumn> columns;
         for (int c = 0; c < statement.columnCount(); ++c)
-            result.columns.push_back({statement.columnName(c), statement.declaredType(c)});
-        while (statement.step()) {
-            if (maxRows >= 0 && static_cast<long long>(result.rows.size()) >= maxRows) {
-                result.cut = true;
+            columns.push_back({statement.columnName(c), statement.declaredType(c)});
+        QueryReply reply(columns);
+        for (long long rows = 0; statement.step(); ++rows) {
+            if (maxRows >= 0 && rows >= maxRows) {
+                reply.markCut();
                 break;
             }
-            auto& row = result.rows.emplace_back();
+            reply.openRow();
             for (int c = 0; c < statement.columnCount(); ++c) {
-                row.push_back(statement.text(c));
-                // The value and its element's tags, about what the reply will carry.
-                bytes += (row.back() ? row.back()->size() : 0) +
-                         2 * result.columns[size_t(c)].name.size() + 5;
+                addValue(reply, size_t(c), statement.view(c), maxBytes);
+                // The clock runs on while the reply is written, between the steps.
+                if (clock.pastDeadline())
+                    throw tooLong(store);
             }
-            if (bytes > maxBytes)
-                throw StatementRefused("Réponse refusée : le résultat dépasse la taille permise "
-                                       "de " +
-                                       sizeText(maxBytes) + ". Précisez la recherche.");
+            reply.closeRow();
         }
+        return reply;
     } catch (const SqliteError& error) {
+        // The library's memory bound: the row being built was larger than any reply may be.
+        if (error.code() == SQLITE_NOMEM)
+            throw replyTooLarge(maxBytes);
         refuse(gate, store, clock, error);
     }
-    return result;
 }
 
 ChangeResult runClientChange(DataStore& store, std::string_view sql)
@@ -103,6 +139,8 @@ ChangeResult runClientChange(DataStore& store, std::string_view sql)
         while (statement.step()) {
         }
         result.rowsAffected = sqlite3_changes(session.db());
+        if (parsed.kind == StatementKind::Insert && result.rowsAffected == 1)
+            result.inserted = insertedRow(session.db(), parsed.table);
     } catch (const SqliteError& error) {
         refuse(gate, store, clock, error);
     }

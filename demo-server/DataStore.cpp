@@ -4,6 +4,7 @@
 
 #include "demo-server/FoldedText.h"
 #include "demo-server/SeedData.h"
+#include "demo-server/ServerLimits.h"
 
 namespace fs = std::filesystem;
 
@@ -11,8 +12,6 @@ namespace {
 
 // Virtual-machine steps between two looks at the clock: a few microseconds of work.
 constexpr int kProgressSteps = 1000;
-// No single text or blob may pass this size (a reply could not carry it anyway).
-constexpr int kValueBytesLimit = 32 * 1024 * 1024;
 
 } // namespace
 
@@ -24,8 +23,15 @@ DataStore::DataStore(const std::string& fileName)
     // sqlite3 shell of a curious developer).
     execScript(db_.get(), "PRAGMA journal_mode = WAL; PRAGMA busy_timeout = 2000;");
     installFoldedText(db_.get());
-    sqlite3_limit(db_.get(), SQLITE_LIMIT_LENGTH, kValueBytesLimit);
+    sqlite3_limit(db_.get(), SQLITE_LIMIT_LENGTH, int(kValueBytesLimit));
     sqlite3_progress_handler(db_.get(), kProgressSteps, &DataStore::onProgress, this);
+    setReplyLimit(ServerLimits{}.replyBytes);
+}
+
+void DataStore::setReplyLimit(size_t replyBytes)
+{
+    // The library's limit holds for the whole process, which has this one connection.
+    sqlite3_hard_heap_limit64(sqlite3_int64(statementMemoryLimit(replyBytes)));
 }
 
 void DataStore::stop()
@@ -52,6 +58,13 @@ DataStore::StatementClock::StatementClock(DataStore& store, const Session&)
     store_.overran_ = false;
     store_.deadline_ = std::chrono::steady_clock::now() + store_.statementLimit_;
     store_.clockRunning_ = true;
+}
+
+bool DataStore::StatementClock::pastDeadline() const
+{
+    if (std::chrono::steady_clock::now() > store_.deadline_)
+        store_.overran_ = true;
+    return store_.overran_;
 }
 
 DataStore::StatementClock::~StatementClock()

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstddef>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -18,6 +19,8 @@ public:
 
     void setStatementTimeLimit(std::chrono::milliseconds limit) { statementLimit_ = limit; }
     std::chrono::milliseconds statementTimeLimit() const { return statementLimit_; }
+    // Bounds the memory one statement may take by the size of the replies it can send.
+    void setReplyLimit(size_t replyBytes);
     // Interrupts the statement that runs and every later one: the server is stopping.
     void stop();
     bool stopping() const { return stopping_; }
@@ -49,6 +52,8 @@ public:
         StatementClock& operator=(const StatementClock&) = delete;
         // The statement was interrupted because it ran past its time.
         bool overran() const { return store_.overran_; }
+        // Whether the time is up, for the work done between the statement's steps (its reply).
+        bool pastDeadline() const;
 
     private:
         DataStore& store_;

@@ -72,13 +72,23 @@ Reply uploadReply(ServerContext& context, const std::vector<FormField>& fields)
             return logItem("Nom de photo refusé : « " + name->content +
                            " » (lettres, chiffres, tirets, terminé par .jpg).");
     }
+    // The statement runs first: one refused or failed leaves the image folder as it was.
+    const ChangeResult result = runClientChange(context.store, utf8FromClient(statement->content));
+    // The files kept are those of the photo the statement recorded: "N.jpg" and "Nm.jpg".
+    const auto recorded = result.inserted.find("NomImage");
+    const std::string name =
+        recorded != result.inserted.end() ? recorded->second.value_or("") : std::string();
+    const std::pair<const FormField*, std::string> expected[] = {{photoName, name + ".jpg"},
+                                                                 {miniName, name + "m.jpg"}};
+    for (const auto& [fileName, recordedName] : expected) {
+        if (name.empty() || fileName->content != recordedName)
+            return logItem("Fichier de photo refusé : « " + fileName->content +
+                           " » n'est pas un nom de photo que l'instruction enregistre.");
+    }
     if (!context.photos.write(photoName->content, photo->content) ||
         !context.photos.write(miniName->content, mini->content))
         return logItem("Impossible d'enregistrer la photo dans " + context.photos.folder() + ".");
-    return Reply{
-        changeReplyDocument(runClientChange(context.store, utf8FromClient(statement->content))),
-        kXmlContentType,
-        {}};
+    return Reply{changeReplyDocument(result), kXmlContentType, {}};
 }
 
 Reply reportReply(ServerContext& context, const std::string& name, const std::string& select)

@@ -11,8 +11,10 @@
 // A photo of the image folder as image/jpeg; a log item when there is none.
 Reply photoReply(ServerContext& context, std::string_view fileName);
 
-// The multipart insert of a photo: "NFImage" names the first "File" part, "NFImageMini" the
-// second; both files are stored in the image folder, then "SQLExecute" is executed as an insert.
+// The multipart insert of a photo: "SQLExecute" is executed as an insert; once it has recorded
+// the photo N (its NomImage), the first "File" part is stored in the image folder as "N.jpg" and
+// the second as "Nm.jpg", the names "NFImage" and "NFImageMini" must give. No other file is
+// written.
 Reply uploadReply(ServerContext& context, const std::vector<FormField>& fields);
 
 // A PDF sheet (rptName, rptSelect), also kept in the PDF folder.

@@ -40,8 +40,8 @@ Reply statementReply(ServerContext& context, const QueryString& query, bool read
                                     "à exécuter."));
     const std::string sql = utf8FromClient(*statement);
     if (read)
-        return xml(queryReplyDocument(
-            runClientQuery(context.store, sql, maxRowsOf(query), context.limits.replyBytes)));
+        return xml(runClientQuery(context.store, sql, maxRowsOf(query), context.limits.replyBytes)
+                       .document());
     return xml(changeReplyDocument(runClientChange(context.store, sql)));
 }
 

@@ -19,6 +19,12 @@ std::string shortNumber(double value)
 
 } // namespace
 
+size_t statementMemoryLimit(size_t replyBytes)
+{
+    // A change reads a value, builds the new one and writes its record: three at most, and a spare.
+    return replyBytes + 4 * kValueBytesLimit + 32 * 1024 * 1024;
+}
+
 std::string durationText(std::chrono::milliseconds duration)
 {
     return shortNumber(double(duration.count()) / 1000.0) + " s";

@@ -45,7 +45,7 @@ Statement::Statement(sqlite3* db, std::string_view sql)
     const int rc = sqlite3_prepare_v2(db, sql_.c_str(), int(sql_.size()), &raw, &tail);
     statement_.reset(raw);
     if (rc != SQLITE_OK)
-        throw SqliteError(messageOf(db));
+        throw SqliteError(messageOf(db), rc);
     if (!raw)
         throw SqliteError("empty statement");
     tail_ = std::string_view(sql_).substr(size_t(tail - sql_.c_str()));
@@ -58,7 +58,7 @@ bool Statement::step()
         return true;
     if (rc == SQLITE_DONE)
         return false;
-    throw SqliteError(messageOf(db_));
+    throw SqliteError(messageOf(db_), rc);
 }
 
 void Statement::reset()
@@ -104,11 +104,17 @@ std::string Statement::declaredType(int column) const
 
 std::optional<std::string> Statement::text(int column) const
 {
+    const auto value = view(column);
+    return value ? std::optional<std::string>(*value) : std::nullopt;
+}
+
+std::optional<std::string_view> Statement::view(int column) const
+{
     if (isNull(column))
         return std::nullopt;
     const auto* bytes = sqlite3_column_text(statement_.get(), column);
     const int size = sqlite3_column_bytes(statement_.get(), column);
-    return std::string(reinterpret_cast<const char*>(bytes), size_t(size));
+    return std::string_view(reinterpret_cast<const char*>(bytes), size_t(size));
 }
 
 long long Statement::integer(int column) const

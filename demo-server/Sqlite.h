@@ -12,7 +12,15 @@
 
 class SqliteError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit SqliteError(const std::string& message, int code = SQLITE_ERROR)
+        : std::runtime_error(message)
+        , code_(code)
+    {}
+    // The library's result code (SQLITE_NOMEM when its memory limit was reached).
+    int code() const { return code_; }
+
+private:
+    int code_;
 };
 
 struct SqliteCloser {
@@ -46,6 +54,8 @@ public:
     std::string declaredType(int column) const;
     // Text of a value, nothing for NULL.
     std::optional<std::string> text(int column) const;
+    // The same text read in place, valid until the next step: a large value is not copied.
+    std::optional<std::string_view> view(int column) const;
     long long integer(int column) const;
     bool isNull(int column) const;
 

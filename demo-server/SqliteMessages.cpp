@@ -33,6 +33,7 @@ const std::vector<Translation>& translations()
         {std::regex("database is locked"), "base de données occupée, réessayez"},
         {std::regex("interrupted"), "instruction interrompue"},
         {std::regex("string or blob too big"), "valeur trop grande"},
+        {std::regex("out of memory"), "valeurs trop grandes pour la mémoire permise"},
         {std::regex("a GROUP BY clause is required before HAVING"),
          "une clause HAVING demande une clause GROUP BY"},
     };

@@ -1,31 +1,7 @@
 #include "demo-server/StatementReplies.h"
 
 #include "demo-server/Dialect.h"
-#include "demo-server/ValueFormat.h"
 #include "demo-server/XmlOut.h"
-
-std::string queryReplyDocument(const QueryResult& result)
-{
-    XmlOut out;
-    out.open("document");
-    out.endLine();
-    out.open("AXQueryS", "RowCount=\"" + std::to_string(result.rows.size()) + "\" EOF=\"" +
-                             (result.cut ? "0" : "1") + "\"");
-    out.endLine();
-    for (const auto& row : result.rows) {
-        out.open("AXQuery");
-        for (size_t c = 0; c < row.size() && c < result.columns.size(); ++c)
-            out.element(elementName(result.columns[c].name),
-                        documentValue(result.columns[c].declaredType, row[c]));
-        out.close("AXQuery");
-        out.endLine();
-    }
-    out.close("AXQueryS");
-    out.endLine();
-    out.close("document");
-    out.endLine();
-    return out.windows1252();
-}
 
 std::string changeReplyDocument(const ChangeResult& result)
 {

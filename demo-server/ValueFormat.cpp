@@ -60,7 +60,8 @@ std::string documentAmount(std::string_view stored)
     return value ? formatAmount(*value) : std::string(stored);
 }
 
-std::string documentValue(std::string_view declaredType, const std::optional<std::string>& stored)
+std::string documentValue(std::string_view declaredType,
+                          const std::optional<std::string_view>& stored)
 {
     if (!stored)
         return {};
@@ -73,5 +74,5 @@ std::string documentValue(std::string_view declaredType, const std::optional<std
         if (const auto number = readAmount(*stored))
             return *number == 0 ? "False" : "True";
     }
-    return *stored;
+    return std::string(*stored);
 }

@@ -7,7 +7,8 @@
 // How values stored in the database are written in the documents. The schema declares the column
 // types that matter: DATE (stored "yyyy-mm-dd", written "dd/mm/yyyy"), MONEY (written with a point
 // and two decimals), BOOLEAN (stored 1/0, written "True"/"False").
-std::string documentValue(std::string_view declaredType, const std::optional<std::string>& stored);
+std::string documentValue(std::string_view declaredType,
+                          const std::optional<std::string_view>& stored);
 
 // "dd/mm/yyyy" of a stored "yyyy-mm-dd[ hh:mm:ss]"; other texts unchanged.
 std::string documentDate(std::string_view stored);

@@ -6,46 +6,14 @@
 
 #include "app/Cp1252.h"
 
-XmlOut::XmlOut()
-{
-    text_ = "<?xml version=\"1.0\" encoding=\"windows-1252\"?>\r\n";
-}
+namespace {
 
-void XmlOut::open(std::string_view name, std::string_view attributes)
+// False when the escaped text would take escaped past limit bytes: it stops there.
+bool appendEscaped(std::string& escaped, std::string_view text, size_t limit)
 {
-    text_ += '<';
-    text_ += name;
-    if (!attributes.empty()) {
-        text_ += ' ';
-        text_ += attributes;
-    }
-    text_ += '>';
-}
-
-void XmlOut::close(std::string_view name)
-{
-    text_ += "</";
-    text_ += name;
-    text_ += '>';
-}
-
-void XmlOut::element(std::string_view name, std::string_view text)
-{
-    open(name);
-    text_ += escapeXmlText(text);
-    close(name);
-}
-
-std::string XmlOut::windows1252() const
-{
-    return toCp1252(QString::fromUtf8(text_.data(), qsizetype(text_.size())));
-}
-
-std::string escapeXmlText(std::string_view text)
-{
-    std::string escaped;
-    escaped.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {
+        if (escaped.size() > limit)
+            return false;
         const char c = text[i];
         switch (c) {
         case '&':
@@ -69,6 +37,53 @@ std::string escapeXmlText(std::string_view text)
             escaped += c;
         }
     }
+    return escaped.size() <= limit;
+}
+
+} // namespace
+
+XmlOut::XmlOut()
+{
+    text_ = "<?xml version=\"1.0\" encoding=\"windows-1252\"?>\r\n";
+}
+
+void XmlOut::open(std::string_view name, std::string_view attributes)
+{
+    text_ += '<';
+    text_ += name;
+    if (!attributes.empty()) {
+        text_ += ' ';
+        text_ += attributes;
+    }
+    text_ += '>';
+}
+
+void XmlOut::close(std::string_view name)
+{
+    text_ += "</";
+    text_ += name;
+    text_ += '>';
+}
+
+bool XmlOut::element(std::string_view name, std::string_view text, size_t limit)
+{
+    open(name);
+    if (!appendEscaped(text_, text, limit))
+        return false;
+    close(name);
+    return text_.size() <= limit;
+}
+
+std::string XmlOut::windows1252() const
+{
+    return toCp1252(QString::fromUtf8(text_.data(), qsizetype(text_.size())));
+}
+
+std::string escapeXmlText(std::string_view text)
+{
+    std::string escaped;
+    escaped.reserve(text.size());
+    appendEscaped(escaped, text, std::string::npos);
     return escaped;
 }
 

@@ -9,13 +9,18 @@
 class XmlOut {
 public:
     XmlOut();
+    // A part of a document, without the XML declaration, for append().
+    struct Fragment {};
+    explicit XmlOut(Fragment) {}
 
     void open(std::string_view name, std::string_view attributes = {});
     void close(std::string_view name);
-    // <name>text</name>, the text escaped.
-    void element(std::string_view name, std::string_view text);
+    // <name>text</name>, the text escaped. False when the document would pass limit bytes: the
+    // writing stops there, the document unfinished.
+    bool element(std::string_view name, std::string_view text, size_t limit = std::string::npos);
     // Ends the current line (documents stay readable in an editor; the cursor ignores it).
     void endLine() { text_ += "\r\n"; }
+    void append(const XmlOut& part) { text_ += part.text_; }
 
     // The whole document in Windows-1252.
     std::string windows1252() const;

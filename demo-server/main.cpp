@@ -94,6 +94,7 @@ int main(int argc, char* argv[])
         writeCameraShots((data / "cliches").string(), *opened.store);
 
     opened.store->setStatementTimeLimit(options->limits.statementTime);
+    opened.store->setReplyLimit(options->limits.replyBytes);
     DemoHttpServer server(
         ServerContext{*opened.store, photos, (data / "pdf").string(), options->limits});
     const int port = server.bind(options->port);

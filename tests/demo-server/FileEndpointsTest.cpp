@@ -1,5 +1,6 @@
 // Photos, the photo upload, the PDF reports and the SMS gateway.
 #include <filesystem>
+#include <fstream>
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -97,24 +98,47 @@ TEST_F(FileEndpoints, UploadStoresBothFilesAndRecordsTheLink)
 
 TEST_F(FileEndpoints, IncompleteOrUnsafeUploadsAreRefused)
 {
-    const std::string statement = "INSERT INTO [tVO - Liens Images] (idImage, idVO) VALUES "
-                                  "(:NewID, 5003)";
+    const auto link = [](const char* name) {
+        return "INSERT INTO [tVO - Liens Images] (idImage, idVO, NomImage) VALUES (:NewID, 5003, "
+               "'" +
+               std::string(name) + "')";
+    };
+    // The bytes "x" and "y" under the names given, with the statement.
+    const auto upload = [](const char* photo, const std::string& statement, const char* mini) {
+        return MultipartForm{{"NFImage", photo, {}, {}, false},
+                             {"SQLExecute", statement, {}, {}, false},
+                             {"File", "x", photo, "file", true},
+                             {"NFImageMini", mini, {}, {}, false},
+                             {"File", "y", mini, "file", true}};
+    };
     const std::vector<std::pair<MultipartForm, const char*>> cases = {
-        {{{"NFImage", "a.jpg", {}, {}, false}, {"SQLExecute", statement, {}, {}, false}},
+        {{{"NFImage", "a.jpg", {}, {}, false}, {"SQLExecute", link("a"), {}, {}, false}},
          "incomplet"},
-        {{{"NFImage", "../../evil.jpg", {}, {}, false},
-          {"SQLExecute", statement, {}, {}, false},
-          {"File", "x", "a.jpg", "file", true},
-          {"NFImageMini", "am.jpg", {}, {}, false},
-          {"File", "y", "am.jpg", "file", true}},
-         "Nom de photo refusé"},
+        {upload("../../evil.jpg", link("evil"), "am.jpg"), "Nom de photo refusé"},
         {{{"NFImage", "a.jpg", {}, {}, false}}, "SQLExecute manque"},
+        // Another vehicle's photo, with a statement refused, or one that records another name.
+        {upload("B0005001-01.jpg", "INSERT INTO tUsers (Name_) VALUES ('x')", "B0005001-01m.jpg"),
+         "« tUsers » n'est pas accessible"},
+        {upload("B0005001-01.jpg", link("B0005003-02"), "B0005003-02m.jpg"),
+         "Fichier de photo refusé : « B0005001-01.jpg »"},
+        {upload("B0005003-03.jpg", link("B0005003-03"), "B0005001-01m.jpg"),
+         "Fichier de photo refusé : « B0005001-01m.jpg »"},
+        {upload("B0005003-04.jpg",
+                "INSERT INTO tActions (idAction, idClient) VALUES (:NewID, 2001)",
+                "B0005003-04m.jpg"),
+         "Fichier de photo refusé"},
     };
     for (const auto& [form, part] : cases) {
         session.post(server.baseUrl() + "AxInsert", form);
         EXPECT_NE(utf8(session.lastWarning()).find(part), std::string::npos) << part;
     }
     EXPECT_FALSE(fs::exists(fs::path(server.dataFolder()) / "evil.jpg"));
+    for (const auto& file :
+         fs::directory_iterator(fs::path(server.dataFolder()) / "www" / "voimages")) {
+        std::ifstream in(file.path(), std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+        EXPECT_TRUE(bytes != "x" && bytes != "y") << file.path();
+    }
 }
 
 TEST_F(FileEndpoints, ReportsArePdfSheetsOfTheRecord)

@@ -176,18 +176,42 @@ TEST_F(Guard, ALikeOfManyWildcardsEndsAtOnce)
               "1");
 }
 
+// A text of 8^levels times c, built by the statement itself.
+std::string grown(char c, int levels)
+{
+    const std::string one = std::string("'") + c + "'";
+    std::string text = one;
+    for (int i = 0; i < levels; ++i)
+        text = "replace(" + text + ", " + one + ", '" + std::string(8, c) + "')";
+    return text;
+}
+
 TEST_F(TightGuard, RepliesPastTheSizeLimitBecomeALogItem)
 {
-    // Without a row limit, as the duplicate count asks.
-    session.fetch(endpoint::queryCount(
-        server.baseUrl(), "SELECT a.CliNom, b.CliNom AS Autre, a.CliVille FROM tClients a, "
-                          "tClients b"));
-    expectRefusal(utf8(session.lastWarning()),
-                  "Réponse refusée : le résultat dépasse la taille permise de 60000 octets", "");
-    // Any reply: here a report, drawn whole and then refused.
-    session.fetch(server.baseUrl() + "ReportPDF?rptSelect=idVO=5001&rptName=VO - Feuille de Marge");
-    expectRefusal(utf8(session.lastWarning()),
-                  "Réponse refusée : elle dépasserait la taille permise de 60000 octets", "");
+    std::string twentyColumns = "SELECT r AS c0";
+    for (int c = 1; c < 20; ++c)
+        twentyColumns += ", r AS c" + std::to_string(c);
+    const char* const rowsTooLarge =
+        "Réponse refusée : le résultat dépasse la taille permise de 60000 octets";
+    const std::pair<std::string, const char*> cases[] = {
+        // Without a row limit, as the duplicate count asks.
+        {endpoint::queryCount(server.baseUrl(), "SELECT a.CliNom, b.CliNom AS Autre, a.CliVille "
+                                                "FROM tClients a, tClients b"),
+         rowsTooLarge},
+        // 32 768 "<" weigh four times more once written "&lt;".
+        {endpoint::queryCount(server.baseUrl(), "SELECT " + grown('<', 5) + " AS t"), rowsTooLarge},
+        // Twenty times a text of 16 Mo, in a statement of a few hundred bytes.
+        {endpoint::queryCount(server.baseUrl(),
+                              twentyColumns + " FROM (SELECT " + grown('a', 8) + " AS r)"),
+         rowsTooLarge},
+        // Any reply: here a report, drawn whole and then refused.
+        {server.baseUrl() + "ReportPDF?rptSelect=idVO=5001&rptName=VO - Feuille de Marge",
+         "Réponse refusée : elle dépasserait la taille permise de 60000 octets"},
+    };
+    for (const auto& [request, part] : cases) {
+        session.fetch(request);
+        expectRefusal(utf8(session.lastWarning()), part, request);
+    }
     session.fetch(endpoint::infoVO(server.baseUrl(), "1001", "1000001"));
     EXPECT_EQ(session.lastWarning(), "");
 }
