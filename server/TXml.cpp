@@ -181,10 +181,31 @@ std::string replaceAll(std::string_view text, std::string_view from, std::string
 
 std::string XmlUnescape(std::string_view text, bool withLineBreaks)
 {
-    std::string result = replaceAll(text, "&amp;", "&");
-    result = replaceAll(result, "&lt;", "<");
-    result = replaceAll(result, "&gt;", ">");
-    if (withLineBreaks)
-        result = replaceAll(result, "&cr;", "\r\n");
+    // One pass from left to right: the text an entity decodes to is never read again, so a stored
+    // "&lt;b&gt;" (sent as "&amp;lt;b&amp;gt;") comes back as it was stored.
+    struct Entity {
+        std::string_view name;
+        std::string_view text;
+    };
+    static constexpr Entity entities[] = {
+        {"&amp;", "&"}, {"&lt;", "<"}, {"&gt;", ">"}, {"&cr;", "\r\n"}};
+    std::string result;
+    result.reserve(text.size());
+    size_t i = 0;
+    for (size_t at = text.find('&'); at != std::string_view::npos; at = text.find('&', i)) {
+        result.append(text.substr(i, at - i));
+        i = at + 1;
+        result += '&';
+        for (const Entity& entity : entities) {
+            if ((withLineBreaks || entity.name != "&cr;") &&
+                text.substr(at).starts_with(entity.name)) {
+                result.back() = entity.text[0];
+                result.append(entity.text.substr(1));
+                i = at + entity.name.size();
+                break;
+            }
+        }
+    }
+    result.append(text.substr(i));
     return result;
 }

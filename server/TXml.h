@@ -68,7 +68,8 @@ void XmlAttr(const TXml& cursor, std::string_view name, std::string& value);
 std::string LoadTextFile(const std::string& fileName);
 // Field n (1-based) of a ";"-separated text; empty when there is none.
 std::string PickToken(std::string_view text, int n);
-// Decodes "&amp;", "&lt;", "&gt;" in that order and, with line breaks, "&cr;" as CR LF.
+// Decodes "&amp;", "&lt;", "&gt;" and, with line breaks, "&cr;" as CR LF, each entity once: the
+// decoded text is never decoded again ("&amp;lt;" gives "&lt;").
 std::string XmlUnescape(std::string_view text, bool withLineBreaks);
 // Replaces every occurrence of from by to.
 std::string replaceAll(std::string_view text, std::string_view from, std::string_view to);

@@ -222,7 +222,8 @@ TEST(TXml, PickToken)
 
 TEST(TXml, Unescape)
 {
-    EXPECT_EQ(XmlUnescape("a&amp;lt;b", false), "a<b");
+    EXPECT_EQ(XmlUnescape("a&amp;lt;b&amp;gt;", false), "a&lt;b&gt;");
+    EXPECT_EQ(XmlUnescape("&amp;amp;&amp;cr;&&lt", true), "&amp;&cr;&&lt");
     EXPECT_EQ(XmlUnescape("Dupont &amp; Fils&gt;", false), "Dupont & Fils>");
     EXPECT_EQ(XmlUnescape("l1&cr;l2", true), "l1\r\nl2");
     EXPECT_EQ(XmlUnescape("l1&cr;l2", false), "l1&cr;l2");
