@@ -8,6 +8,7 @@
 
 #include "app/Cp1252.h"
 #include "app/DayDate.h"
+#include "app/Numbers.h"
 #include "editing/EditConflicts.h"
 #include "editing/SaveRules.h"
 #include "editing/Statements.h"
@@ -58,8 +59,12 @@ std::optional<TXml> TAxKelvaro::rereadRecord()
         isClient ? endpoint::infoCL(base, toCp1252(idUser))
                  : endpoint::infoVO(base, toCp1252(LbIdTVO->text()), toCp1252(idUser));
     const std::string path = replyPath(kRereadFile);
+    const QString identifier = isClient ? client : LbIdTVO->text();
+    const RecordKey key = parseWholeNumber(toCp1252(identifier)).value_or(0) <= 0 ? RecordKey::None
+                          : isClient ? RecordKey::Client
+                                     : RecordKey::Vehicle;
     if (!HttpExecute(url, path) ||
-        !keepReadableDocument(path, "User", isClient ? "AxInfoCL" : "AxInfoVO"))
+        !keepReadableDocument(path, "User", isClient ? "AxInfoCL" : "AxInfoVO", key))
         return std::nullopt;
     if (!LbDebugInfo0->text().isEmpty())
         return std::nullopt;

@@ -1,6 +1,32 @@
 #include "editing/EditConflicts.h"
 
+#include "app/Numbers.h"
+#include "editing/Statements.h"
 #include "view/StructureDoc.h"
+
+bool storedAlike(std::string_view left, std::string_view right, int infoType)
+{
+    if (left == right)
+        return true;
+    const std::string a = valueLiteral(left, infoType);
+    const std::string b = valueLiteral(right, infoType);
+    if (a == b)
+        return true;
+    const std::optional<double> x = parseNumber(a);
+    const std::optional<double> y = parseNumber(b);
+    return x && y && *x == *y;
+}
+
+namespace {
+// The server holds neither the value loaded nor the value typed: someone else changed it. A value
+// the server holds in its own form ("12.50" for "12,5") is the one typed, as after a save whose
+// answer was lost.
+bool changedByAnother(const std::string& server, const TsDesc& field)
+{
+    return !storedAlike(server, field.OrgValue, field.InfoType) &&
+           !storedAlike(server, field.Value, field.InfoType);
+}
+} // namespace
 
 std::string serverFieldValue(const TsDesc& field, const TXml& values, int today)
 {
@@ -18,7 +44,7 @@ std::vector<FieldConflict> fieldConflicts(const std::vector<const TsDesc*>& chan
             continue;
         std::string server = serverFieldValue(*field, values, today);
         // The other user typed what this one typed: nothing to choose.
-        if (server != field->OrgValue && server != field->Value)
+        if (changedByAnother(server, *field))
             conflicts.push_back({field, field->OrgValue, std::move(server), field->Value});
     }
     return conflicts;
@@ -65,7 +91,7 @@ std::vector<FieldConflict> lineConflicts(const TsLine& line, const TXml& serverL
         if (cell.FieldName.empty() || cell.OrgValue == cell.Value)
             continue;
         std::string server = read(XmlText(serverLine, cell.FieldName), cell.InfoType);
-        if (server != cell.OrgValue && server != cell.Value)
+        if (changedByAnother(server, cell))
             conflicts.push_back({&cell, cell.OrgValue, std::move(server), cell.Value});
     }
     return conflicts;

@@ -9,6 +9,10 @@
 #include "server/TXml.h"
 #include "view/TsPage.h"
 
+// Two texts of a field that the server stores alike: the same statement literal, or the same
+// number ("12,5", "12.50").
+bool storedAlike(std::string_view left, std::string_view right, int infoType);
+
 // Edit conflicts: before an update is sent, the record is read again, and every field the user
 // changed is compared with what the server holds now. A field another user changed meanwhile is a
 // conflict; fields the other user changed and this one did not are never touched by the update.

@@ -29,6 +29,9 @@
 
 namespace {
 
+constexpr const char* kNoRowChanged =
+    "Exception : aucune ligne modifiée sur le serveur (la fiche a peut-être été supprimée)";
+
 // One call of SaveChanges: what it has sent and the cursor it found.
 class SaveRun {
 public:
@@ -52,9 +55,16 @@ public:
             !QApplication::overrideCursor())
             QApplication::setOverrideCursor(Qt::WaitCursor);
         const std::string base = toCp1252(window_.BaseHRef);
-        window_.HttpExecute(insert ? endpoint::insert(base, statement)
-                                   : endpoint::update(base, statement),
-                            window_.replyPath(replyFile));
+        const bool answered = window_.HttpExecute(insert ? endpoint::insert(base, statement)
+                                                         : endpoint::update(base, statement),
+                                                  window_.replyPath(replyFile));
+        if (answered && !insert && window_.LbDebugInfo0->text().isEmpty() &&
+            changedNoRow(LoadTextFile(window_.replyPath(replyFile)))) {
+            // Taken by the server, yet it named no row: nothing was saved.
+            const QString warning = QString::fromUtf8(kNoRowChanged);
+            window_.WriteTrace(warning + " : " + fromCp1252(statement));
+            window_.setWarningText(warning);
+        }
         lineSent_ = lineSent_ || what == What::Line;
         sent_ = sent_ || what != What::FixedFees;
         if (insert) {

@@ -53,9 +53,14 @@ void TAxKelvaro::HttpGetDblInfo()
     // Only a box the user can see is filled; an empty value counts nothing.
     if (statement.empty() || !box || box->isHidden())
         return;
+    // The count runs by itself, on the timer: a warning the user has not read yet (a save that
+    // failed) stays, and a count that fails says so in the trace only.
+    const QString unread = PanelWarning->isVisible() ? LbDebugInfo0->text() : QString();
     const std::optional<TXml> reply =
         fetchDocument(endpoint::queryCount(toCp1252(BaseHRef), statement),
                       replyPath(replyfile::SDbl), "HttpGetDblInfo");
+    if (!unread.isEmpty())
+        setWarningText(unread);
     if (reply)
         box->setText(fromCp1252(duplicateCount(*reply)));
 }

@@ -2,6 +2,9 @@
 
 #include <string>
 
+#include "app/Numbers.h"
+#include "server/TXml.h"
+
 namespace {
 bool isNameChar(char c)
 {
@@ -47,4 +50,23 @@ bool readableDocument(std::string_view reply, std::string_view kindElement)
         return false;
     const std::string close = "</" + std::string(root) + ">";
     return end + 1 >= close.size() && reply.substr(end + 1 - close.size(), close.size()) == close;
+}
+
+bool holdsRecordKey(std::string_view reply, RecordKey key)
+{
+    if (key == RecordKey::None)
+        return true;
+    const bool client = key == RecordKey::Client;
+    TXml cursor{std::string(reply)};
+    XmlFind(cursor, client ? "TVC" : "tVO");
+    std::string value;
+    XmlValue(cursor, client ? "idClient" : "idVO", value);
+    return parseWholeNumber(value).value_or(0) > 0;
+}
+
+bool changedNoRow(std::string_view reply)
+{
+    std::string rows;
+    XmlValueIn(reply, "RowsAffected", rows);
+    return parseWholeNumber(rows) == 0;
 }

@@ -7,3 +7,11 @@
 // error page of the web server): "User" for a record, "ParsS" for the lists, "axStructS" for the
 // structure.
 bool readableDocument(std::string_view reply, std::string_view kindElement);
+
+// Which key a record reply must name: an existing vehicle its "idVO" in "tVO", an existing client
+// its "idClient" in "TVC". Without it no statement could name the record.
+enum class RecordKey { None, Vehicle, Client };
+bool holdsRecordKey(std::string_view reply, RecordKey key);
+// A statement's reply that says it changed no row ("RowsAffected" 0): an update or a deletion of
+// a row that no longer exists. A reply without the count says nothing.
+bool changedNoRow(std::string_view reply);

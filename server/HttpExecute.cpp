@@ -1,6 +1,7 @@
 // Requests of the window: GET and multipart POST into reply files, the 12-hour cache.
 #include "ui/TAxKelvaro.h"
 
+#include <optional>
 #include <thread>
 
 #include <QEventLoop>
@@ -14,6 +15,7 @@
 #include "app/Paths.h"
 #include "server/FailureText.h"
 #include "server/HttpFlow.h"
+#include "ui/InputHold.h"
 
 namespace {
 constexpr int kIdleReconnectSeconds = 300;
@@ -42,15 +44,19 @@ void TAxKelvaro::PanelWarningClick()
 void TAxKelvaro::waitForRequest(const std::function<void()>& work)
 {
     ++RequestDepth;
+    std::optional<InputHold> hold;
+    if (RequestDepth == 1)
+        hold.emplace(this);
     QEventLoop loop;
     std::thread worker([&] {
         work();
         QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
     });
     // Painting and timers go on; clicks and keys wait for the end of the request. A close asked
-    // meanwhile is taken up once it ends.
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    // meanwhile cancels a download at once, and is taken up once the request ends.
+    loop.exec();
     worker.join();
+    hold.reset();
     if (--RequestDepth == 0 && !PendingWork.empty() && !FlushScheduled) {
         FlushScheduled = true;
         QMetaObject::invokeMethod(this, &TAxKelvaro::flushWork, Qt::QueuedConnection);
@@ -97,7 +103,7 @@ bool TAxKelvaro::HttpExecute(const std::string& url, const std::string& fileName
     return written;
 }
 
-void TAxKelvaro::HttpPost(const std::string& url, const std::string& fileName,
+bool TAxKelvaro::HttpPost(const std::string& url, const std::string& fileName,
                           const MultipartForm& form)
 {
     const std::string full = escapeUrl(url);
@@ -111,11 +117,17 @@ void TAxKelvaro::HttpPost(const std::string& url, const std::string& fileName,
     waitForRequest([&] { outcome = runPost(*IdHTTP1, full, form); });
     RunningStatement = false;
     LastDelivery = outcome.error.empty() ? Delivery::Answered : outcome.delivery;
-    if (!outcome.error.empty())
-        WriteTrace("HttpPost Exception : " + fromCp1252(outcome.error));
     if (!writeReplyFile(fileName, outcome.reply))
         WriteTrace("HttpPost : écriture impossible de " + QString::fromStdString(fileName));
+    if (!outcome.error.empty()) {
+        // A refused or broken upload is never taken for a success.
+        const QString error = fromCp1252(outcome.error);
+        WriteTrace("HttpPost Exception : " + error);
+        setWarningText("Exception : " + failureSentence(outcome.curlCode, outcome.status, error));
+        return false;
+    }
     setWarningText(fromCp1252(outcome.warning));
+    return true;
 }
 
 bool TAxKelvaro::CachedGet(const std::string& url, const std::string& fileName)

@@ -39,10 +39,13 @@ void TAxKelvaro::UpdateParams()
 }
 
 bool TAxKelvaro::keepReadableDocument(const std::string& fileName, const char* kindElement,
-                                      const char* endpointName)
+                                      const char* endpointName, RecordKey key)
 {
-    if (fileExists(fileName) && readableDocument(LoadTextFile(fileName), kindElement))
-        return true;
+    if (fileExists(fileName)) {
+        const std::string reply = LoadTextFile(fileName);
+        if (readableDocument(reply, kindElement) && holdsRecordKey(reply, key))
+            return true;
+    }
     std::remove(fileName.c_str());
     const QString warning =
         QStringLiteral("Exception : réponse illisible du serveur pour ") + endpointName;

@@ -13,6 +13,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "server/DocumentCheck.h"
 #include "server/RequestClient.h"
 #include "server/TXml.h"
 #include "ui/WindowControls.h"
@@ -24,6 +25,7 @@ class DataGrid;
 class ListView;
 class PictureBox;
 class ThumbnailLoader;
+struct FtpEndpoint;
 struct RgbBitmap;
 class QCompleter;
 class QFrame;
@@ -85,13 +87,15 @@ public:
     // (the warning line says why) or the file cannot be read (a trace line names the caller).
     std::optional<TXml> fetchDocument(const std::string& url, const std::string& fileName,
                                       const char* caller);
-    void HttpPost(const std::string& url, const std::string& fileName, const MultipartForm& form);
+    // False when no reply came (the warning line says why; the reply file holds the transfer
+    // error text).
+    bool HttpPost(const std::string& url, const std::string& fileName, const MultipartForm& form);
     // True when the document was fetched (not kept from the cache) and reached its file.
     bool CachedGet(const std::string& url, const std::string& fileName);
     // A document just received is checked: one that is not readable as a document of its kind is
     // not kept; the warning line names the endpoint. True when readable.
     bool keepReadableDocument(const std::string& fileName, const char* kindElement,
-                              const char* endpointName);
+                              const char* endpointName, RecordKey key = RecordKey::None);
     void UpdateParams();
     void IdHTTP1Status(const QString& statusText);
     void IdHTTP1Authorization();
@@ -517,6 +521,11 @@ public:
     void photoProgress(const QString& line);
     // A failure of the photo pipeline: in the memo and on the warning line.
     void photoFailure(const QString& line);
+    // The FTP server of the photos from the section "Deployment"; nothing when none is set.
+    std::optional<FtpEndpoint> photoFtpEndpoint() const;
+    // The upload was not recorded: says so, and deletes the files sent by FTP unless the server
+    // may have recorded it after all.
+    void photoUploadFailed(const QStringList& ftpFiles);
     QString ImagePath;
     int MaxNumImage = 0;
     // The thumbnails of the local list, filled in the background after each listing.

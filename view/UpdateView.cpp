@@ -43,8 +43,10 @@ bool TAxKelvaro::fetchRecordDocuments(bool refresh)
 {
     const std::string base = toCp1252(BaseHRef);
     bool fetched = true;
+    // The reply of the record shown names its key when the record exists.
+    const bool clientShown = !LbIDCustomer->text().isEmpty() && LbIDCustomer->text() != "-1";
     auto request = [&](const std::string& url, const QLabel* identifier, const char* file,
-                       const char* endpointName) {
+                       const char* endpointName, RecordKey key) {
         if (refresh) {
             IdHTTP1->closeConnection();
         } else {
@@ -59,7 +61,9 @@ bool TAxKelvaro::fetchRecordDocuments(bool refresh)
         const std::string shown = fileExists(path) ? LoadTextFile(path) : std::string();
         if (!HttpExecute(url, path)) {
             fetched = false;
-        } else if (!keepReadableDocument(path, "User", endpointName)) {
+        } else if (!keepReadableDocument(
+                       path, "User", endpointName,
+                       identifierNumber(identifier->text()) > 0 ? key : RecordKey::None)) {
             if (!shown.empty())
                 writeReplyFile(path, shown);
             fetched = false;
@@ -67,11 +71,12 @@ bool TAxKelvaro::fetchRecordDocuments(bool refresh)
     };
     if (!LbIdTVO->text().isEmpty())
         request(endpoint::infoVO(base, toCp1252(LbIdTVO->text()), toCp1252(idUser)), LbIdTVO,
-                replyfile::VO, "AxInfoVO");
+                replyfile::VO, "AxInfoVO", clientShown ? RecordKey::None : RecordKey::Vehicle);
     if (!LbIDCustomer->text().isEmpty()) {
         if (!refresh)
             FlagNewVehicle = false;
-        request(endpoint::infoCL(base, toCp1252(idUser)), LbIDCustomer, replyfile::CL, "AxInfoCL");
+        request(endpoint::infoCL(base, toCp1252(idUser)), LbIDCustomer, replyfile::CL, "AxInfoCL",
+                RecordKey::Client);
     }
     return fetched;
 }

@@ -23,7 +23,8 @@ TsDesc field(const char* name, const char* loaded, const char* typed, int infoTy
 TEST(EditConflictsLogic, OnlyFieldsChangedOnBothSidesToDifferentValuesConflict)
 {
     const TXml record("<tVO><Couleur>Rouge</Couleur><Km>1 200</Km><Prix>100.00</Prix>"
-                      "<Nom>Dupont &amp; Fils</Nom><cTVA>9.00</cTVA></tVO>");
+                      "<Nom>Dupont &amp; Fils</Nom><cTVA>9.00</cTVA><Remise>12.50</Remise>"
+                      "<Ville>EVREUX</Ville></tVO>");
     TXml root = record;
     XmlFind(root, "tVO");
     const TsDesc colour = field("Couleur", "Bleu", "Vert");   // both changed: conflict
@@ -32,7 +33,11 @@ TEST(EditConflictsLogic, OnlyFieldsChangedOnBothSidesToDifferentValuesConflict)
     const TsDesc name =
         field("Nom", "Dupont & Fils", "Dupont & fils");  // entity decoded: no conflict
     const TsDesc vat = field("cTVA", "1.00", "2.00", 5); // computed: never compared
-    const std::vector<const TsDesc*> changed = {&colour, &km, &price, &name, &vat};
+    // Stored in the server's own form after a save whose answer was lost: no conflict.
+    const TsDesc discount = field("Remise", "10.00", "12,5", 5);
+    const TsDesc town = field("Ville", "Rouen", " EVREUX ");
+    const std::vector<const TsDesc*> changed = {&colour, &km,       &price, &name,
+                                                &vat,    &discount, &town};
     const auto conflicts =
         fieldConflicts(changed, root, 0, [&](const TsDesc& f) { return &f == &vat; });
     ASSERT_EQ(conflicts.size(), 1u);

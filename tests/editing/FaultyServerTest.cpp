@@ -9,14 +9,19 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <qpa/qwindowsysteminterface.h>
 
 #include "app/Paths.h"
+#include "server/TXml.h"
 #include "tests/editing/DemoEditing.h"
 #include "tests/support/ScriptedServer.h"
 #include "ui/controls/AllKinds.h"
 #include "ui/grid/DataGrid.h"
 
 namespace {
+
+// A record that does not name its key: no statement could name it.
+const std::string kWithoutKey = "(fiche sans idVO)";
 
 // The demo server behind a loopback server of the test: every request is passed on, and its reply
 // may be changed on the way back.
@@ -102,7 +107,9 @@ TEST_F(FaultyServer, AReplyThatNeverEndsLetsTheWindowClose)
 {
     open("1003");
     alter = [](const SeenRequest&, ScriptedReply& reply) { reply.delayMs = 7000; };
-    QTimer::singleShot(300, &w(), [this] { w().close(); });
+    // As the window manager asks when the title bar's cross is clicked.
+    QTimer::singleShot(300, &w(),
+                       [this] { QWindowSystemInterface::handleCloseEvent(w().windowHandle()); });
     QElapsedTimer clock;
     clock.start();
     QTest::mouseClick(w().JvXPBtnActualize, Qt::LeftButton);
@@ -132,18 +139,25 @@ TEST_F(FaultyServer, ARecordOrDocumentThatIsNotOneIsNeitherShownNorKept)
     open("1003");
     const QString chassis = w().cChassis->text();
     const std::string bad[] = {"<html><body>Erreur 500</body></html>", "",
-                               "<document><tVO><Chassis>VF1", std::string("\x01\xff\xfe<\x02", 5)};
+                               "<document><tVO><Chassis>VF1", std::string("\x01\xff\xfe<\x02", 5),
+                               kWithoutKey};
     for (const std::string& body : bad) {
         SCOPED_TRACE(body);
         alter = [&](const SeenRequest& request, ScriptedReply& reply) {
-            if (request.target.find("AxInfo") != std::string::npos)
+            if (request.target.find("AxInfo") == std::string::npos)
+                return;
+            if (body != kWithoutKey)
                 reply.body = body;
+            else if (const size_t from = reply.body.find("<idVO>"); from != std::string::npos)
+                reply.body.erase(from, reply.body.find("</idVO>") + 7 - from);
         };
         open("1001");
         EXPECT_EQ(w().LbDebugInfo0->text(),
                   "Exception : réponse illisible du serveur pour AxInfoVO");
         EXPECT_EQ(w().LbIdTVO->text(), "1003");
         EXPECT_EQ(w().cChassis->text(), chassis);
+        if (body == kWithoutKey)
+            continue;
 
         // The structure: not cached, asked again at the next refresh.
         std::remove(demo.harness().replyFile("XmlStruct.xml").c_str());
@@ -158,4 +172,19 @@ TEST_F(FaultyServer, ARecordOrDocumentThatIsNotOneIsNeitherShownNorKept)
     open("1001");
     EXPECT_EQ(w().LbIdTVO->text(), "1001");
     EXPECT_EQ(w().LbDebugInfo0->text(), "");
+}
+
+TEST_F(FaultyServer, AnUpdateThatChangedNoRowIsAFailedSave)
+{
+    open("1003");
+    alter = [](const SeenRequest& request, ScriptedReply& reply) {
+        if (request.target.rfind("/AxUpdate?", 0) == 0)
+            reply.body = replaceAll(reply.body, "<RowsAffected>1<", "<RowsAffected>0<");
+    };
+    typeInto(w().cPrixVente, "15000.00");
+    QTest::mouseClick(w().JvXPBtnSave, Qt::LeftButton);
+    EXPECT_EQ(w().LbDebugInfo0->text(), "Exception : aucune ligne modifiée sur le serveur (la "
+                                        "fiche a peut-être été supprimée)");
+    EXPECT_TRUE(w().JvXPBtnSave->isEnabled()); // the edit is still pending
+    EXPECT_EQ(w().cPrixVente->text(), "15000.00");
 }

@@ -251,13 +251,13 @@ TEST_F(HttpExecuteTest, CountDownEndingDuringARequestFiresAfterItOnce)
     EXPECT_EQ(runs, 1);
 }
 
-TEST_F(HttpExecuteTest, PostFailureWritesTheTransferErrorWithoutRetryOrWarning)
+TEST_F(HttpExecuteTest, PostFailureWritesTheTransferErrorAndWarnsWithoutRetry)
 {
     const int port = unusedPort();
-    window().HttpPost("http://127.0.0.1:" + std::to_string(port) + "/Ax Insert",
-                      reply("XmlAXInsert.xml"), {FormPart::field("NFImage", "x")});
+    EXPECT_FALSE(window().HttpPost("http://127.0.0.1:" + std::to_string(port) + "/Ax Insert",
+                                   reply("XmlAXInsert.xml"), {FormPart::field("NFImage", "x")}));
     EXPECT_EQ(readFile(reply("XmlAXInsert.xml")), " - Erreur de transfert sur le serveur ");
-    EXPECT_EQ(warning(), "");
+    EXPECT_TRUE(warning().startsWith("Exception : "));
     EXPECT_NE(harness_.traceLog().find("HttpPost : http://127.0.0.1:" + std::to_string(port) +
                                        "/Ax%20Insert -> "),
               std::string::npos);

@@ -5,10 +5,12 @@
 #include <memory>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDate>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QToolTip>
 
 #include "tests/ui/QtPrinting.h"
 #include "ui/controls/ComboBox.h"
@@ -213,6 +215,22 @@ TEST_P(TypedKinds, TypingFiresChangeForEachCharacter)
     QTest::keyClicks(widget_, "xyz");
     EXPECT_EQ(face.text(), "xyz");
     EXPECT_EQ(changes, 3);
+}
+
+TEST_P(TypedKinds, CharactersThatCannotBeSavedAreRefusedWithAHint)
+{
+    ControlFace& face = make();
+    widget_->show();
+    widget_->setFocus();
+    QTest::keyClicks(widget_, "a");
+    QTest::sendKeyEvent(QTest::Click, widget_, Qt::Key_unknown, QString::fromUtf8("😀"),
+                        Qt::NoModifier);
+    EXPECT_EQ(QToolTip::text(), QString::fromUtf8("Caractère refusé : « 😀 » ne peut pas être "
+                                                  "enregistré dans la fiche."));
+    QGuiApplication::clipboard()->setText(QString::fromUtf8("b€漢c"));
+    QTest::keyClick(widget_, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(face.text(), QString::fromUtf8("ab€c"));
+    EXPECT_TRUE(QToolTip::text().contains(QString::fromUtf8("« 漢 »")));
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, TypedKinds, testing::ValuesIn(kTyped),

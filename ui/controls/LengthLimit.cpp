@@ -1,6 +1,10 @@
 #include "ui/controls/LengthLimit.h"
 
 #include <QKeyEvent>
+#include <QWidget>
+
+#include "app/Cp1252.h"
+#include "ui/controls/SaveableText.h"
 
 LengthLimit::LengthLimit(QObject* parent)
     : QValidator(parent)
@@ -15,6 +19,13 @@ void LengthLimit::setPattern(const QString& pattern)
 
 QValidator::State LengthLimit::validate(QString& input, int& pos) const
 {
+    QString refused;
+    const QString kept = saveableText(input, &refused);
+    if (!refused.isEmpty()) {
+        pos = int(saveableText(input.left(pos)).size());
+        input = kept;
+        hintRefusedCharacters(qobject_cast<QWidget*>(parent()), refused);
+    }
     if (maximum_ > 0 && input.size() > maximum_)
         return Invalid;
     return pattern_ ? pattern_->validate(input, pos) : Acceptable;

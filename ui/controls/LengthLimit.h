@@ -4,9 +4,10 @@
 
 class QKeyEvent;
 
-// What the user may type into a one-line edit: at most a number of characters (0: any), and
-// optionally what a pattern allows. Texts set by the program are not checked: a loaded value
-// longer than the limit is shown whole, as the limit bounds typing only.
+// What the user may type into a one-line edit: at most a number of characters (0: any), only
+// characters that can be saved, and optionally what a pattern allows. Texts set by the program are
+// not checked: a loaded value longer than the limit is shown whole, as the limit bounds typing
+// only.
 class LengthLimit : public QValidator {
     Q_OBJECT
 public:

@@ -6,6 +6,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "ui/controls/SaveableText.h"
+
 namespace {
 QString toShown(QString text)
 {
@@ -29,6 +31,7 @@ MemoEdit::MemoEdit(QWidget* parent)
     document()->setDocumentMargin(2);
     setTabChangesFocus(true);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    keepSaveable(this);
     connect(this, &QPlainTextEdit::textChanged, this, [this] { fireChange(); });
 }
 

@@ -10,6 +10,8 @@
 
 #include "ui/controls/ComboBox.h"
 #include "ui/controls/DatePicker.h"
+#include "ui/controls/LengthLimit.h"
+#include "ui/controls/SaveableText.h"
 
 bool DataGrid::editable(int column, int row) const
 {
@@ -52,6 +54,7 @@ QWidget* DataGrid::createEditor(int column)
         editor->setTabChangesFocus(true);
         editor->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         editor->document()->setDocumentMargin(2);
+        keepSaveable(editor);
         connect(editor, &QPlainTextEdit::textChanged, this, reportEdit);
         return editor;
     }
@@ -65,6 +68,8 @@ QWidget* DataGrid::createEditor(int column)
         if (c.kind == ColumnKind::Number)
             editor->setValidator(new QRegularExpressionValidator(
                 QRegularExpression(QStringLiteral("-?[0-9]*\\.?[0-9]*")), editor));
+        else
+            editor->setValidator(new LengthLimit(editor)); // only what can be saved
         connect(editor, &QLineEdit::textChanged, this, reportEdit);
         return editor;
     }
