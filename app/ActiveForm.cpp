@@ -37,7 +37,7 @@ void TAxKelvaro::ActiveFormCreate()
     LbDebugInfo1->setText(kStartText);
 
     SettingsPath = QString::fromStdString(SettingsFileName());
-    makeFolder(settingsFolder());
+    makeSettingsFolder();
     SetTagRegistry("FirstApplicationHandle", QString::number(QCoreApplication::applicationPid()));
     SetTagRegistry("FirstFormHandle", QString::number(qulonglong(winId())));
     SetTagRegistry("Application", QCoreApplication::applicationFilePath());

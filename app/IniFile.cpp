@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -151,12 +152,19 @@ bool iniWrite(const std::string& path, std::string_view section, std::string_vie
         }
     }
 
-    // Write beside the file, then rename over it: the launcher and the client may meet here.
+    // Write beside the file, then rename over it: the launcher and the client may meet here. The
+    // file may hold passwords: readable by its owner only, whatever the old file allowed.
     const std::string temporary = path + ".tmp" + std::to_string(::getpid());
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
+        std::error_code error;
+        std::filesystem::permissions(
+            temporary, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write,
+            std::filesystem::perm_options::replace, error);
+        if (!out || error) {
+            std::remove(temporary.c_str());
             return false;
+        }
         for (const std::string& line : lines)
             out << line << '\n';
         out.flush();

@@ -15,6 +15,7 @@ std::optional<std::string> iniRead(const std::string& path, std::string_view sec
 
 // Writes key=value into section, creating the file, the section or the key as needed. A value
 // cannot hold a line break (it would become another line): such a value is refused. The file is
-// replaced in one step so that a reader never sees half a file. Returns false on failure.
+// replaced in one step so that a reader never sees half a file, and is left readable and writable
+// by its owner only. Returns false on failure.
 bool iniWrite(const std::string& path, std::string_view section, std::string_view key,
               std::string_view value);

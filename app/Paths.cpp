@@ -58,6 +58,16 @@ bool makeFolder(const std::string& folder)
     return fs::is_directory(folder, error);
 }
 
+bool makeSettingsFolder()
+{
+    const std::string folder = settingsFolder();
+    if (!makeFolder(folder))
+        return false;
+    std::error_code error;
+    fs::permissions(folder, fs::perms::owner_all, fs::perm_options::replace, error);
+    return true;
+}
+
 bool fileExists(const std::string& path)
 {
     std::error_code error;

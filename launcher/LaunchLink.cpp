@@ -107,6 +107,90 @@ std::optional<std::string> valueProblem(const std::string& key, const std::strin
                 "représenter";
 }
 
+bool isAsciiDigit(uint c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool isAsciiLetter(uint c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// Every character is allowed and there are at most `most` of them.
+bool madeOf(const QString& value, qsizetype most, bool (*allowed)(uint))
+{
+    const QList<uint> characters = value.toUcs4();
+    return characters.size() <= most && std::all_of(characters.begin(), characters.end(), allowed);
+}
+
+bool isNameChar(uint c)
+{
+    return QChar::isLetter(char32_t(c)) || isAsciiDigit(c) || c == ' ' || c == '-' || c == '_';
+}
+
+// What a key other than an address may hold when a link sets it. Each value goes into a request
+// URL or a statement as it is, so none may hold "&", "?", "#", "%", a quote or a control character.
+struct ValueShape {
+    const char* key;
+    const char* description;
+    bool (*fits)(const QString&);
+};
+
+constexpr const char* kRecordNumber = "un numéro de fiche (9 chiffres au plus, précédés d'un « - » "
+                                      "pour une nouvelle fiche) ou vide";
+constexpr const char* kWholeNumber = "un nombre entier de 9 chiffres au plus ou vide";
+
+bool isRecordNumber(const QString& value)
+{
+    const QString digits = value.startsWith('-') ? value.mid(1) : value;
+    return value.isEmpty() || (!digits.isEmpty() && madeOf(digits, 9, isAsciiDigit));
+}
+
+bool isWholeNumber(const QString& value)
+{
+    return madeOf(value, 9, isAsciiDigit);
+}
+
+const ValueShape kValueShapes[] = {
+    {"idTVO", kRecordNumber, isRecordNumber},
+    {"idClient", kRecordNumber, isRecordNumber},
+    {"idUser", kWholeNumber, isWholeNumber},
+    {"idTypeVO", kWholeNumber, isWholeNumber},
+    {"UserConcession", "un nom (lettres, chiffres, blancs, « - » et « _ », 60 caractères au plus)",
+     [](const QString& value) { return madeOf(value, 60, isNameChar); }},
+    // The sites the user may edit: names, separated by ";" or ",".
+    {"UserSite",
+     "une liste de sites (lettres, chiffres, blancs, « - », « _ », « ; » et « , », 200 "
+     "caractères au plus)",
+     [](const QString& value) {
+         return madeOf(value, 200, [](uint c) { return isNameChar(c) || c == ';' || c == ','; });
+     }},
+    // A file beside the client: no folder, no hidden file.
+    {"OCXName",
+     "un nom de fichier (lettres, chiffres, « . », « - » et « _ », 64 caractères au plus)",
+     [](const QString& value) {
+         return !value.startsWith('.') && madeOf(value, 64, [](uint c) {
+             return isAsciiLetter(c) || isAsciiDigit(c) || c == '.' || c == '-' || c == '_';
+         });
+     }},
+    {"OCXVersion", "un numéro de version (chiffres, « . », « , » et blancs, 32 caractères au plus)",
+     [](const QString& value) {
+         return madeOf(value, 32,
+                       [](uint c) { return isAsciiDigit(c) || c == '.' || c == ',' || c == ' '; });
+     }},
+};
+
+// The description of what the key may hold when the value does not fit it, or nothing.
+std::optional<std::string> shapeProblem(const std::string& key, const std::string& value)
+{
+    for (const ValueShape& shape : kValueShapes)
+        if (key == shape.key && !shape.fits(QString::fromStdString(value)))
+            return "la valeur du paramètre « " + key + " », « " + shown(value) + " », n'est pas " +
+                   shape.description;
+    return std::nullopt;
+}
+
 bool isLinkKey(const std::string& key)
 {
     return std::any_of(std::begin(kLinkKeys), std::end(kLinkKeys),
@@ -176,7 +260,10 @@ std::optional<LaunchSettings> parseLaunchLink(std::string_view link, std::string
             error = "le paramètre « " + shown(*key) + " » ne peut pas être modifié par un lien";
             return std::nullopt;
         }
-        if (const auto problem = valueProblem(*key, *value)) {
+        auto problem = valueProblem(*key, *value);
+        if (!problem)
+            problem = shapeProblem(*key, *value);
+        if (problem) {
             error = *problem;
             return std::nullopt;
         }
@@ -192,15 +279,17 @@ bool linkServersAllowed(const LaunchSettings& settings, const std::vector<Server
         // An empty address points at no server.
         if (!isServerKey(key) || value.empty())
             continue;
-        const auto server = serverOf(value, false);
-        if (!server) {
+        // The client appends its requests to the address: one allowed folder, nothing more.
+        const auto address = serverOf(value, false);
+        if (!address) {
             error = "la valeur du paramètre « " + key + " », « " + shown(value) +
-                    " », n'est pas une adresse de serveur (schéma://serveur[:port]/…)";
+                    " », n'est pas une adresse de serveur (schéma://serveur[:port]/chemin/, sans "
+                    "requête ni caractère encodé)";
             return false;
         }
-        if (std::find(allowed.begin(), allowed.end(), *server) == allowed.end()) {
-            error = "le serveur « " + server->text() + " » du paramètre « " + key +
-                    " » n'est pas autorisé (liste AllowedServers de la section Deployment)";
+        if (std::find(allowed.begin(), allowed.end(), *address) == allowed.end()) {
+            error = "l'adresse « " + address->text() + " » du paramètre « " + key +
+                    " » n'est pas autorisée (liste AllowedServers de la section Deployment)";
             return false;
         }
     }
@@ -221,7 +310,7 @@ std::optional<std::vector<ServerAddress>> allowedServers(const std::string& sett
     std::vector<ServerAddress> servers;
     for (const char* key : kLinkServerKeys) {
         const auto value = iniRead(settingsPath, "Options", key);
-        if (const auto server = value ? serverOf(*value, true) : std::nullopt)
+        if (const auto server = value ? serverOf(*value, false) : std::nullopt)
             servers.push_back(*server);
     }
     return servers;

@@ -25,17 +25,19 @@ bool isLaunchLink(std::string_view argument);
 // The settings of the link: its query items in order, percent-decoded ("+" is a blank), UTF-8. A
 // key may come twice; the last value wins when they are written. Nothing, with a French message,
 // when the link is not of that form, sets another key, or carries a value with a control
-// character, over 1 000 bytes, not UTF-8 or with a character that Windows-1252 cannot hold.
+// character, over 1 000 bytes, not UTF-8 or with a character that Windows-1252 cannot hold, or a
+// value its key may not hold: identifiers are whole numbers (negative for idTVO and idClient, a
+// record being created) or empty, names letters, digits, blanks, "-" and "_".
 std::optional<LaunchSettings> parseLaunchLink(std::string_view link, std::string& error);
 
-// True when every server address of the settings is of one of the allowed servers; otherwise
-// false, with a French message naming the server.
+// True when every server address of the settings is exactly one of the allowed addresses (scheme,
+// host, port and path); otherwise false, with a French message naming the address.
 bool linkServersAllowed(const LaunchSettings& settings, const std::vector<ServerAddress>& allowed,
                         std::string& error);
 
-// The servers links may point at: the list "AllowedServers" of section "Deployment" of the settings
-// file or, when it is empty, the servers of the addresses already in section "Options". Nothing,
-// with a French message, when the list is wrong.
+// The addresses links may set: the list "AllowedServers" of section "Deployment" of the settings
+// file (an entry without a path is the server's root "/") or, when it is empty, the addresses
+// already in section "Options". Nothing, with a French message, when the list is wrong.
 std::optional<std::vector<ServerAddress>> allowedServers(const std::string& settingsPath,
                                                          std::string& error);
 

@@ -32,6 +32,12 @@ bool isHostChar(char c)
     return isLetter(c) || isDigit(c) || c == '.' || c == '-';
 }
 
+// The characters of a path that no server decodes or splits: no "?", "#", "&", "%" or blank.
+bool isPathChar(char c)
+{
+    return isLetter(c) || isDigit(c) || c == '/' || c == '-' || c == '.' || c == '_' || c == '~';
+}
+
 bool isIpv6Char(char c)
 {
     return isDigit(c) || (lower(c) >= 'a' && lower(c) <= 'f') || c == ':' || c == '.';
@@ -72,7 +78,7 @@ std::string_view hostPart(std::string_view authority, std::string_view& rest)
 
 std::string ServerAddress::text() const
 {
-    return scheme + "://" + host + (port ? ":" + std::to_string(port) : std::string());
+    return scheme + "://" + host + (port ? ":" + std::to_string(port) : std::string()) + path;
 }
 
 std::optional<ServerAddress> serverOf(std::string_view address, bool pathOptional)
@@ -90,11 +96,13 @@ std::optional<ServerAddress> serverOf(std::string_view address, bool pathOptiona
     const std::string_view after =
         slash == std::string_view::npos ? std::string_view() : authority.substr(slash);
     authority = authority.substr(0, slash);
-    if (after.empty() && !pathOptional)
+    if (after.empty() ? !pathOptional
+                      : after.back() != '/' || !std::all_of(after.begin(), after.end(), isPathChar))
         return std::nullopt;
 
     ServerAddress server;
     server.scheme = lowered(scheme);
+    server.path = after.empty() ? "/" : std::string(after);
     std::string_view rest;
     const std::string_view host = hostPart(authority, rest);
     if (host.empty())
@@ -128,7 +136,7 @@ std::optional<std::vector<ServerAddress>> parseServerList(std::string_view list,
             const auto server = serverOf(entry, true);
             if (!server) {
                 error = "« " + std::string(entry) +
-                        " » n'est pas une adresse de serveur (schéma://serveur[:port])";
+                        " » n'est pas une adresse de serveur (schéma://serveur[:port][/chemin/])";
                 return std::nullopt;
             }
             servers.push_back(*server);

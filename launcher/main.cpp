@@ -97,7 +97,7 @@ int main(int argc, char* argv[])
     }
 
     const std::string settings = SettingsFileName();
-    makeFolder(settingsFolder());
+    makeSettingsFolder();
     if (!options->link.empty()) {
         // Nothing of a refused link is written.
         const auto accepted = acceptLaunchLink(options->link, settings, error);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/IniFile.h"
 #include "tests/support/TempFolder.h"
 
@@ -40,6 +42,7 @@ TEST(IniFile, KeepsOtherSectionsKeysAndLines)
     const std::string path = folder.file("settings.ini");
     writeFile(path, "; written by hand\n[Deployment]\nFtpHost=ftp.example\n\n[Options]\n"
                     "idTVO=12\nidUser=7\n[Other]\nidTVO=99\n");
+    std::filesystem::permissions(path, std::filesystem::perms(0644));
     ASSERT_TRUE(iniWrite(path, "Options", "idTVO", "13"));
     ASSERT_TRUE(iniWrite(path, "Options", "BaseHRef", "http://h/"));
     ASSERT_TRUE(iniWrite(path, "New", "k", "v"));
@@ -53,6 +56,8 @@ TEST(IniFile, KeepsOtherSectionsKeysAndLines)
     EXPECT_NE(text.find("; written by hand\n"), std::string::npos);
     // The new key joins its own section, not the end of the file.
     EXPECT_LT(text.find("BaseHRef="), text.find("[Other]"));
+    // It holds the FTP password: its owner's only, though the hand-written one was not.
+    EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms(0600));
 }
 
 TEST(IniFile, NamesIgnoreCaseAndAbsentGivesNothing)

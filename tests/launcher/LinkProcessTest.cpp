@@ -2,6 +2,8 @@
 // the running client, and that nothing of a refused link does.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <QCoreApplication>
 #include <QProcess>
 #include <QStringList>
@@ -66,15 +68,18 @@ protected:
 
 TEST_F(LinkProcess, AnAcceptedLinkWritesItsParametersAndReloadsTheClient)
 {
-    ASSERT_EQ(launch({"kelvaro:ouvrir?idTVO=4711&UserConcession=Garage+%C3%89vreux%20%E2%82%AC"
-                      "&idClient=&idTVO=4712&BaseHRef=http%3A%2F%2F127.0.0.1%3A8080%2Fkelvaro%2F"}),
+    ASSERT_EQ(launch({"kelvaro:ouvrir?idTVO=4711&UserConcession=Garage+%C3%89vreux"
+                      "&idClient=&idTVO=4712&HttpRoot=http%3A%2F%2F127.0.0.1%3A8080%2F"}),
               0)
         << errors_.toStdString();
     const std::string settings = SettingsFileName();
+    // The folder of the file that holds the FTP password: its owner's only.
+    EXPECT_EQ(std::filesystem::status(settingsFolder()).permissions(),
+              std::filesystem::perms(0700));
     EXPECT_EQ(iniRead(settings, "Options", "idTVO"), "4712");
-    EXPECT_EQ(iniRead(settings, "Options", "UserConcession"), "Garage \xC3\x89vreux \xE2\x82\xAC");
+    EXPECT_EQ(iniRead(settings, "Options", "UserConcession"), "Garage \xC3\x89vreux");
     EXPECT_EQ(iniRead(settings, "Options", "idClient"), "");
-    EXPECT_EQ(iniRead(settings, "Options", "BaseHRef"), "http://127.0.0.1:8080/kelvaro/");
+    EXPECT_EQ(iniRead(settings, "Options", "HttpRoot"), "http://127.0.0.1:8080/");
     EXPECT_EQ(iniRead(settings, "Options", "WhereClause"), "Site='DREUX'");
     EXPECT_EQ(messages_, QStringList{"1024"});
 }
@@ -88,7 +93,11 @@ TEST_F(LinkProcess, NothingOfARefusedLinkIsWritten)
         {"kelvaro:ouvrir?idTVO=9&WhereClause=1%3D1", "« WhereClause »"},
         {"kelvaro:ouvrir?idTVO=9&FtpHost=evil.example", "« FtpHost »"},
         {"kelvaro:ouvrir?idTVO=9&UserSite=A%0AB", "caractère de contrôle"},
-        {"kelvaro:ouvrir?idTVO=9&BaseHRef=http://evil.example/", "« http://evil.example:80 »"},
+        {"kelvaro:ouvrir?idTVO=9&BaseHRef=http://evil.example/", "« http://evil.example:80/ »"},
+        {"kelvaro:ouvrir?BaseHRef=http://127.0.0.1:8080/AxUpdate%3FXMLC_OutputFormat%3DXML%26"
+         "SQLExecute%3DDelete%2520From%2520tActions%2520where%25201%26x%3D",
+         "« BaseHRef »"},
+        {"kelvaro:ouvrir?idClient=1%26SQLExecute%3DDelete%2520From%2520tActions", "« idClient »"},
         {"kelvaro:ouvrir?idTVO=9&UserSite=%E2%9C%93", "Windows-1252"},
     };
     const std::string before = readFile(SettingsFileName());
