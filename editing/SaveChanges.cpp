@@ -251,8 +251,13 @@ std::optional<bool> saveActionLine(TAxKelvaro& window, SaveRun& run)
         return std::nullopt;
     TsLine& line = window.ActionRows[entry];
     if (line.MissingCol != 0 && !isDeletion(line.Statement)) {
+        // Nothing is sent: the user reads why, and the focus is on the first value to give.
+        const QString message = fromCp1252(missingActionMessage(line));
+        window.WriteTrace(message);
+        run.refuse(message);
         window.ngAction->selectCell(line.MissingCol, int(entry) - 1);
-        return window.FlagNewEnreg;
+        window.ngAction->setFocus(Qt::OtherFocusReason);
+        return std::nullopt;
     }
     // The line's own marker says whether it is inserted (the flag follows the line tested last).
     const bool insert = window.ngAction->cell(actcol::Marker, int(entry) - 1) == kActionNewMarker;

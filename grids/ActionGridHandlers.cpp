@@ -13,7 +13,9 @@
 #include "app/DayDate.h"
 #include "editing/SaveRules.h"
 #include "grids/ActionRules.h"
+#include "grids/GridLines.h"
 #include "grids/GridSaving.h"
+#include "grids/VehicleRules.h"
 #include "ui/controls/AllKinds.h"
 #include "ui/grid/DataGrid.h"
 #include "view/ListReaders.h"
@@ -164,7 +166,9 @@ void TAxKelvaro::LoadInfoAction()
                   actcol::FollowUpSubject, actcol::Priority})
         LoadInfoNxComboBoxColumn(actionColumnList(k), grid, k);
     JvXPBtnNewAction->setVisible(true);
-    JvXPBtnNewAction->setEnabled(OstrelRight);
+    // Actions are added to a saved client: one typed on a client not yet saved would be lost
+    // with the reload that follows the client's insert.
+    JvXPBtnNewAction->setEnabled(OstrelRight && positiveIdentifier(toCp1252(LbIDCustomer->text())));
     const TsLine model = actionTemplate(StructDoc);
     ActionRows.assign(1, model);
     FlagNewAction = false;
@@ -196,6 +200,7 @@ void TAxKelvaro::LoadInfoAction()
         ActionRows.push_back(std::move(line));
     }
     grid.setEnabled(OstrelRight);
+    grid.sortAgain();
     grid.endUpdate();
     FlagLoading = false;
 }
@@ -240,9 +245,9 @@ void TAxKelvaro::JvXPBtnNewActionClick()
     if (!commitFocusedControl() || !JvXPBtnNewAction->isEnabled())
         return;
     // One new action at a time: the one not yet recorded is shown again.
-    if (ngAction->rowCount() > 0 &&
-        ngAction->cell(actcol::Marker, 0) == QLatin1String(kActionNewMarker)) {
-        ngAction->selectCell(actcol::Date, 0);
+    if (const int shown = ngAction->findRow(actcol::Marker, QLatin1String(kActionNewMarker));
+        shown >= 0) {
+        ngAction->selectCell(actcol::Date, shown);
         ngAction->setFocus(Qt::OtherFocusReason);
         return;
     }
@@ -382,4 +387,12 @@ void TAxKelvaro::ngActionCellFormating(int column, int row, CellFormat& format)
         format.color = kPlainCellColor;
         format.fontColor = color::Blue;
     }
+}
+
+void TAxKelvaro::ngActionRowsSorted(const std::vector<int>& order)
+{
+    if (!followSortedRows(ActionRows, order))
+        WriteTrace("Actions : tri sans lignes correspondantes");
+    if (ActionEditBefore.row >= 0)
+        ActionEditBefore.row = rowAfterSort(order, ActionEditBefore.row);
 }

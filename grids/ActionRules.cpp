@@ -141,6 +141,21 @@ std::string newActionValue(int column, const TsDesc& templateCell,
     return value;
 }
 
+std::string missingActionMessage(const TsLine& line)
+{
+    std::string names;
+    for (int k = actcol::Date; k <= kActionColumns; ++k) {
+        const TsDesc& cell = line.Cells[k];
+        if (cell.FieldName.empty() || !cell.Value.empty())
+            continue;
+        std::string caption = cell.Caption.empty() ? cell.FieldName : cell.Caption;
+        while (!caption.empty() && (caption.back() == ':' || caption.back() == ' '))
+            caption.pop_back();
+        names += (names.empty() ? "" : ", ") + caption;
+    }
+    return names.empty() ? std::string() : "Action incompl\xE8te : renseignez " + names + ".";
+}
+
 int missingActionColumn(const TsLine& line)
 {
     for (int k = actcol::Date; k <= kActionColumns; ++k) {

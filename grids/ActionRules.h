@@ -87,6 +87,9 @@ std::string newActionValue(int column, const TsDesc& templateCell,
 
 // The first described column from 2 to 10 whose value is empty; 0 when none.
 int missingActionColumn(const TsLine& line);
+// What the user reads when an action cannot be saved: "Action incomplète : renseignez Vendeur,
+// Type, Sujet." with the captions of every such column (Windows-1252); empty when none.
+std::string missingActionMessage(const TsLine& line);
 
 // What a line's statement is built with.
 struct ActionStatementContext {

@@ -124,6 +124,7 @@ void TAxKelvaro::LoadInfoFrevo()
     }
     if (mayChange)
         appendNewLine(*this);
+    ngFrevo->sortAgain();
     FlagLoading = false;
     GetIdVO(false, FrevoRecordKey);
     ++FrevoLoads;
@@ -213,7 +214,7 @@ void TAxKelvaro::frevoLineSent(int entry, bool insert, bool succeeded)
                 ngFrevo->setCell(frevocol::Id, entry - 1, fromCp1252(*key));
                 const bool mayChange = mayChangeLines(*this);
                 showOrdinaryLine(*this, entry - 1, frevoColumnRights(*this), mayChange);
-                if (mayChange && std::size_t(entry) + 1 == FrevoRows.size())
+                if (mayChange && ngFrevo->findRow(frevocol::Marker, kFrevoNewMarker) < 0)
                     appendNewLine(*this);
             }
         }

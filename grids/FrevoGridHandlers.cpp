@@ -9,6 +9,7 @@
 #include "app/DayDate.h"
 #include "grids/FrevoRules.h"
 #include "grids/FrevoWindow.h"
+#include "grids/GridLines.h"
 #include "ui/controls/AllKinds.h"
 #include "ui/grid/DataGrid.h"
 
@@ -199,4 +200,10 @@ void TAxKelvaro::ngFrevoCellFormating(int column, int, CellFormat& format)
     if (FlagLoading || format.selected)
         return;
     format.fontColor = column == frevocol::Accounting ? color::Red : color::Blue;
+}
+
+void TAxKelvaro::ngFrevoRowsSorted(const std::vector<int>& order)
+{
+    if (!followSortedRows(FrevoRows, order))
+        WriteTrace("Frais de remise en état : tri sans lignes correspondantes");
 }

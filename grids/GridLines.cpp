@@ -65,3 +65,31 @@ TsDesc describedGridCell(const TXml& item)
     cell.NotNull = upperCp1252(XmlText(item, "notNull")) == "TRUE";
     return cell;
 }
+
+bool followSortedRows(std::vector<TsLine>& lines, const std::vector<int>& order)
+{
+    if (lines.empty() || order.size() != lines.size() - 1)
+        return false;
+    std::vector<bool> seen(order.size(), false);
+    for (const int before : order) {
+        if (before < 0 || std::size_t(before) >= order.size() || seen[std::size_t(before)])
+            return false;
+        seen[std::size_t(before)] = true;
+    }
+    std::vector<TsLine> sorted;
+    sorted.reserve(lines.size());
+    sorted.push_back(std::move(lines.front()));
+    for (const int before : order)
+        sorted.push_back(std::move(lines[std::size_t(before) + 1]));
+    lines = std::move(sorted);
+    return true;
+}
+
+int rowAfterSort(const std::vector<int>& order, int before)
+{
+    for (std::size_t row = 0; row < order.size(); ++row) {
+        if (order[row] == before)
+            return int(row);
+    }
+    return -1;
+}

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "server/TXml.h"
 #include "view/TsPage.h"
@@ -28,3 +29,11 @@ std::string gridLineStatement(const TsLine& line, const GridLineStatement& form)
 TsDesc describedGridCell(const TXml& item);
 // A whole number of an item; the fallback when absent or unreadable.
 int itemWholeNumber(const TXml& item, const char* name, int fallback);
+
+// A grid's lines follow its rows, entry 1 + r for row r (entry 0 is the model line): after the
+// grid sorted its rows (order[new row] = the row's place before), the lines take the same order,
+// so that an edit, a marker, a colour or a deletion reaches the line the user sees. False, with
+// the lines unchanged, when the order does not cover them exactly (rows without lines).
+bool followSortedRows(std::vector<TsLine>& lines, const std::vector<int>& order);
+// The row, in the order shown, that the row `before` had before the sort; -1 when none.
+int rowAfterSort(const std::vector<int>& order, int before);

@@ -177,6 +177,7 @@ void TAxKelvaro::bindDesignedHandlers()
     ngFrevo->onBeforeSelect = on(&TAxKelvaro::ngFrevoBeforeSelect);
     ngFrevo->onCellClick = on(&TAxKelvaro::ngFrevoCellClick);
     ngFrevo->onCellFormatting = on(&TAxKelvaro::ngFrevoCellFormating);
+    ngFrevo->onRowsSorted = on(&TAxKelvaro::ngFrevoRowsSorted);
 
     // Sheet06: photos
     czCmdSelPathListImage->onClick = clicked(&TAxKelvaro::czCmdSelPathListImageClick);
@@ -223,6 +224,7 @@ void TAxKelvaro::bindDesignedHandlers()
     ngAction->onCellClick = on(&TAxKelvaro::ngActionCellClick);
     ngAction->onKeyPress = on(&TAxKelvaro::ngActionKeyPress);
     ngAction->onCellFormatting = on(&TAxKelvaro::ngActionCellFormating);
+    ngAction->onRowsSorted = on(&TAxKelvaro::ngActionRowsSorted);
 
     // Sheet08: client vehicles
     vDateOrdre->onExit = on(&TAxKelvaro::vDateOrdreExit);

@@ -387,6 +387,8 @@ public:
     void ngFrevoBeforeSelect(int column, int row, bool& accept);
     void ngFrevoCellClick(int column, int row);
     void ngFrevoCellFormating(int column, int row, CellFormat& format);
+    // The lines follow the rows when a header click sorts them.
+    void ngFrevoRowsSorted(const std::vector<int>& order);
     // Follow-up actions
     void ngActionEdit(int column, int row, const QString& text);
     void ngActionEditAccept(int column, int row, const QString& text, bool& accept);
@@ -396,6 +398,7 @@ public:
     void ngActionCellClick(int column, int row);
     void ngActionKeyPress(ControlFace& sender, QChar& key);
     void ngActionCellFormating(int column, int row, CellFormat& format);
+    void ngActionRowsSorted(const std::vector<int>& order);
     void JvXPBtnNewActionClick();
     // Fills the grid from the client document, its columns from the structure document.
     void LoadInfoAction();

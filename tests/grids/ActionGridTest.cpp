@@ -110,6 +110,7 @@ TEST_F(ActionGrid, AMissingValueKeepsTheLineAndSendsNothing)
     EXPECT_EQ(grid()->selectedColumn(), 6);
     clickAtPlaceOf(w().JvXPBtnSave);
     EXPECT_EQ(updatesSent(), sent);
+    EXPECT_TRUE(w().LbDebugInfo0->text().startsWith("Action incomplète : renseignez "));
     EXPECT_EQ(grid()->selectedColumn(), 6);
     EXPECT_EQ(w().focusWidget(), grid());
     EXPECT_EQ(action("CommentaireAction", "30001"), "Demande un devis d'entretien.");
@@ -178,4 +179,27 @@ TEST_F(ActionGrid, AnInsertWhoseAnswerIsLostIsSentAgainOnlyWhenTheUserSaysSo)
         inserts += request.target.find("/AxInsert?") == 0;
     EXPECT_EQ(inserts, 1);
     EXPECT_EQ(count("CommentaireAction='Sans réponse'"), "1");
+}
+
+TEST_F(ActionGrid, ASortedGridChangesTheActionShown)
+{
+    openClient();
+    // The cards have no header to click: sorted as the program sorts them.
+    ASSERT_EQ(grid()->cell(actcol::Id, 1), "30002");
+    grid()->setSortedColumn(actcol::Comment, true); // the one without comment first
+    const std::string second = grid()->cell(actcol::Id, 1).toStdString();
+    ASSERT_EQ(second, "30001");
+    typeInCell(grid(), actcol::Comment, 1, "Trié puis modifié");
+    clickCell(grid(), actcol::Comment, 0);
+    EXPECT_EQ(action("CommentaireAction", second.c_str()), "Trié puis modifié");
+    EXPECT_EQ(count("CommentaireAction='Trié puis modifié'"), "1");
+}
+
+TEST_F(ActionGrid, ANewClientTakesActionsOnlyOnceSaved)
+{
+    demo.open({{"idTVO", ""}, {"idClient", "-1"}, {"idUser", "1000001"}});
+    w().show();
+    clickTab(6);
+    ASSERT_TRUE(w().JvXPBtnNewAction->isVisible());
+    EXPECT_FALSE(w().JvXPBtnNewAction->isEnabled());
 }

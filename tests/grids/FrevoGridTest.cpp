@@ -14,6 +14,7 @@
 #include "app/Cp1252.h"
 #include "app/DayDate.h"
 #include "editing/Computations.h"
+#include "grids/FrevoRules.h"
 #include "tests/editing/DemoEditing.h"
 #include "ui/controls/AllKinds.h"
 #include "ui/grid/DataGrid.h"
@@ -209,4 +210,32 @@ TEST_F(FrevoGrid, TheHandlingFeeIsAddedOnceWhereTheSiteHasOne)
     EXPECT_EQ(
         line(query("Select max(idFrevo) as id from [tVO - Frevo]", "id").c_str(), "MontantHT"),
         "150.00");
+}
+
+TEST_F(FrevoGrid, ASortedGridChangesAndDeletesTheLinesClicked)
+{
+    openCosts("1003");
+    const QPoint labelHeader = grid().headerRect(frevocol::Label).center();
+    QTest::mouseClick(grid().viewport(), Qt::LeftButton, {}, labelHeader);
+    // By label: the new line, Distribution, Freins, Nettoyage, Pneumatiques.
+    ASSERT_EQ(grid().cell(frevocol::Id, 1), "9012");
+    typeIn(frevocol::Label, 1, "Courroie");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    click(frevocol::Date, 3);
+    EXPECT_EQ(line("9012", "LibelleFrevo"), "Courroie");
+    EXPECT_EQ(line("9010", "LibelleFrevo"), "Nettoyage");
+
+    // Sorted the other way, the first line shown is deleted by its marker.
+    QTest::mouseClick(grid().viewport(), Qt::LeftButton, {}, labelHeader);
+    ASSERT_EQ(grid().cell(frevocol::Id, 0), "9009");
+    click(frevocol::Marker, 0);
+    EXPECT_EQ(count("idFrevo=9009"), "0");
+    EXPECT_EQ(count("idVO=5003"), "3");
+
+    // Loaded again, the lines come in the order chosen, each with its own values.
+    QTest::mouseClick(w().JvXPBtnActualize, Qt::LeftButton);
+    ASSERT_EQ(grid().cell(frevocol::Id, 0), "9010");
+    for (int row = 0; row + 1 < grid().rowCount(); ++row)
+        EXPECT_EQ(fromCp1252(w().FrevoRows[std::size_t(row) + 1].Cells[frevocol::Id].Value),
+                  grid().cell(frevocol::Id, row));
 }

@@ -4,6 +4,7 @@
 
 #include "app/DayDate.h"
 #include "grids/FrevoRules.h"
+#include "grids/GridLines.h"
 
 namespace {
 
@@ -237,4 +238,31 @@ TEST(FrevoRules, TheFixedFeeOnceForPrivateBuyersAtASiteWithAFee)
     for (const auto& c : cases)
         EXPECT_EQ(fixedFeeStatement(c.id, c.destination, c.fixed, c.fee, dayFromCivil(2009, 6, 23)),
                   c.expected);
+}
+
+TEST(GridLines, LinesFollowTheSortedRowsOrStayAsTheyWere)
+{
+    struct Case {
+        std::vector<int> order;
+        const char* keys; // the lines' keys after the sort, model line first
+        bool followed;
+    };
+    const Case cases[] = {
+        {{2, 0, 1}, "-,9003,9001,9002", true},  {{0, 1, 2}, "-,9001,9002,9003", true},
+        {{1, 0}, "-,9001,9002,9003", false},    // rows without lines
+        {{0, 0, 1}, "-,9001,9002,9003", false}, // not an order
+        {{0, 1, 3}, "-,9001,9002,9003", false},
+    };
+    for (const Case& c : cases) {
+        std::vector<TsLine> lines(4);
+        for (int n = 1; n <= 3; ++n)
+            lines[std::size_t(n)].Cells[frevocol::Id].Value = std::to_string(9000 + n);
+        EXPECT_EQ(followSortedRows(lines, c.order), c.followed);
+        std::string keys = "-";
+        for (std::size_t n = 1; n < lines.size(); ++n)
+            keys += "," + lines[n].Cells[frevocol::Id].Value;
+        EXPECT_EQ(keys, c.keys);
+    }
+    EXPECT_EQ(rowAfterSort({2, 0, 1}, 0), 1);
+    EXPECT_EQ(rowAfterSort({2, 0, 1}, 5), -1);
 }

@@ -112,6 +112,21 @@ void DataGrid::setSortedColumn(int index, bool ascending)
     sortBy(index, ascending);
 }
 
+void DataGrid::sortAgain()
+{
+    if (sortColumn_ >= 0 && sortColumn_ < columnCount())
+        sortBy(sortColumn_, sortAscending_);
+}
+
+int DataGrid::findRow(int column, const QString& text) const
+{
+    for (int row = 0; row < rowCount(); ++row) {
+        if (cell(column, row) == text)
+            return row;
+    }
+    return -1;
+}
+
 // ---- Rows and cells ----
 
 bool DataGrid::validCell(int column, int row) const

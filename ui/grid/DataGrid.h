@@ -49,6 +49,8 @@ public:
     // Marks the column as the sorted one and sorts the rows by it.
     void setSortedColumn(int index, bool ascending = true);
     int sortedColumn() const { return sortColumn_; }
+    // Rows loaded again are shown in the order the user chose last.
+    void sortAgain();
 
     // Rows and cells
     int rowCount() const { return int(rows_.size()); }
@@ -58,6 +60,8 @@ public:
     void insertRow(int at);
     void deleteRow(int row);
     void clearRows();
+    // The first row whose cell in the column shows the text; -1 when none.
+    int findRow(int column, const QString& text) const;
     QString cell(int column, int row) const;
     void setCell(int column, int row, const QString& text);
     unsigned cellColor(int column, int row) const;
