@@ -33,15 +33,14 @@ bool mayChangeLines(TAxKelvaro& w)
 
 // Colours and marker of an ordinary line: grey where the user may not write, the delete marker
 // where the line may go.
-void showOrdinaryLine(TAxKelvaro& w, int row, const std::array<bool, 9>& rights, bool mayChange)
+void showOrdinaryLine(TAxKelvaro& w, int row, const std::array<bool, 9>& rights)
 {
     const TsLine& line = w.FrevoRows[std::size_t(row) + 1];
     for (int k = 1; k <= kFrevoMaxColumns; ++k) {
         const bool readOnly = frevoCellReadOnly(rights[std::size_t(k)], w.ComptaRight, line.Locked);
         w.ngFrevo->setCellColor(k, row, readOnly ? color::InactiveBorder : color::White);
     }
-    const char* marker =
-        frevoLineMarker(line.Cells[frevocol::Invoice].OrgValue, w.ComptaRight, mayChange);
+    const char* marker = frevoLineMarker(line.Cells[frevocol::Invoice].OrgValue, w.ComptaRight);
     w.ngFrevo->setCell(frevocol::Marker, row, QString::fromLatin1(marker));
     w.ngFrevo->setCellHint(frevocol::Marker, row,
                            std::string_view(marker) == kFrevoDeleteMarker
@@ -120,7 +119,7 @@ void TAxKelvaro::LoadInfoFrevo()
             ngFrevo->setCell(k, row, fromCp1252(cell.Value));
         }
         FrevoRows.push_back(std::move(line));
-        showOrdinaryLine(*this, row, rights, mayChange);
+        showOrdinaryLine(*this, row, rights);
     }
     if (mayChange)
         appendNewLine(*this);
@@ -212,9 +211,9 @@ void TAxKelvaro::frevoLineSent(int entry, bool insert, bool succeeded)
                 line.Cells[frevocol::Id].OrgValue = *key;
                 line.Locked = frevoLineLocked(line.Cells[frevocol::Accounting].Value, ComptaRight);
                 ngFrevo->setCell(frevocol::Id, entry - 1, fromCp1252(*key));
-                const bool mayChange = mayChangeLines(*this);
-                showOrdinaryLine(*this, entry - 1, frevoColumnRights(*this), mayChange);
-                if (mayChange && ngFrevo->findRow(frevocol::Marker, kFrevoNewMarker) < 0)
+                showOrdinaryLine(*this, entry - 1, frevoColumnRights(*this));
+                if (mayChangeLines(*this) &&
+                    ngFrevo->findRow(frevocol::Marker, kFrevoNewMarker) < 0)
                     appendNewLine(*this);
             }
         }

@@ -78,7 +78,10 @@ void enableFrevoColumns(TAxKelvaro& w, int row)
     const TsLine* line = lineOfRow(w, row);
     if (!line)
         return;
-    const bool newLine = w.ngFrevo->cell(frevocol::Marker, row) == kFrevoNewMarker;
+    // Without the right to add lines there is no new line: the last line shown then opens only
+    // its date, as the new line does.
+    const bool newLine = w.ngFrevo->cell(frevocol::Marker, row) == kFrevoNewMarker ||
+                         (!w.GetDataRights(w.FrevoAddRights) && row + 1 == w.ngFrevo->rowCount());
     const std::array<bool, 9> open =
         frevoEditableColumns(newLine, line->Locked, w.ComptaRight, frevoColumnRights(w));
     for (int k = frevocol::Date; k <= frevocol::Amount; ++k)

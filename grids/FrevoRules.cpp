@@ -66,10 +66,9 @@ bool frevoCellReadOnly(bool columnRight, bool comptaRight, bool locked)
     return !columnRight || (!comptaRight && locked);
 }
 
-const char* frevoLineMarker(std::string_view loadedInvoice, bool comptaRight, bool mayChangeLines)
+const char* frevoLineMarker(std::string_view loadedInvoice, bool comptaRight)
 {
-    return mayChangeLines && (loadedInvoice.empty() || comptaRight) ? kFrevoDeleteMarker
-                                                                    : kFrevoNoAction;
+    return loadedInvoice.empty() || comptaRight ? kFrevoDeleteMarker : kFrevoNoAction;
 }
 
 std::array<bool, 9> frevoEditableColumns(bool newLine, bool locked, bool comptaRight,

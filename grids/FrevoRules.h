@@ -63,8 +63,8 @@ bool frevoLineLocked(std::string_view accountingNumber, bool comptaRight);
 // A cell shown read-only (grey).
 bool frevoCellReadOnly(bool columnRight, bool comptaRight, bool locked);
 // The marker of a loaded line: the delete marker unless an invoice protects it from a user who
-// is not an accountant, or the user may not change the lines at all.
-const char* frevoLineMarker(std::string_view loadedInvoice, bool comptaRight, bool mayChangeLines);
+// is not an accountant (a line locked by its accounting number alone may still be deleted).
+const char* frevoLineMarker(std::string_view loadedInvoice, bool comptaRight);
 // The columns a click on a line opens for editing (index = column): only the date on the new
 // line; on the others every column unless the line is locked, the accounting number only for
 // accountants; never a column whose right the user lacks.

@@ -134,10 +134,9 @@ TEST(FrevoRules, LockedLinesAndRights)
     EXPECT_FALSE(frevoLineLocked("61570042", true));
     EXPECT_TRUE(frevoCellReadOnly(true, false, true));
     EXPECT_TRUE(frevoCellReadOnly(false, true, false));
-    EXPECT_STREQ(frevoLineMarker("", false, true), kFrevoDeleteMarker);
-    EXPECT_STREQ(frevoLineMarker("FA20417", false, true), kFrevoNoAction);
-    EXPECT_STREQ(frevoLineMarker("FA20417", true, true), kFrevoDeleteMarker);
-    EXPECT_STREQ(frevoLineMarker("", true, false), kFrevoNoAction);
+    EXPECT_STREQ(frevoLineMarker("", false), kFrevoDeleteMarker);
+    EXPECT_STREQ(frevoLineMarker("FA20417", false), kFrevoNoAction);
+    EXPECT_STREQ(frevoLineMarker("FA20417", true), kFrevoDeleteMarker);
 
     std::array<bool, 9> all;
     all.fill(true);
