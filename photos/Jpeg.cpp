@@ -4,6 +4,7 @@
 #include <new>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <turbojpeg.h>
 
@@ -28,6 +29,15 @@ QString codecDetail(void* handle)
     return QString::fromUtf8(tjGetErrorStr2(handle));
 }
 
+// A warning of the codec: the data is corrupt or cut short.
+DecodedJpeg damagedJpeg(void* handle)
+{
+    DecodedJpeg result;
+    result.damage = codecDetail(handle);
+    result.error = QStringLiteral("L'image est endommagée : %1").arg(result.damage);
+    return result;
+}
+
 } // namespace
 
 DecodedJpeg decodeJpeg(std::string_view bytes)
@@ -47,6 +57,8 @@ DecodedJpeg decodeJpegScaled(std::string_view bytes, int boxWidth, int boxHeight
     int width = 0, height = 0, subsampling = 0, colorspace = 0;
     if (tjDecompressHeader3(handle.get(), data, bytes.size(), &width, &height, &subsampling,
                             &colorspace) != 0) {
+        if (tjGetErrorCode(handle.get()) == TJERR_WARNING)
+            return damagedJpeg(handle.get());
         result.error = QStringLiteral("Ce fichier n'est pas une image JPEG lisible (%1).")
                            .arg(codecDetail(handle.get()));
         return result;
@@ -78,9 +90,12 @@ DecodedJpeg decodeJpegScaled(std::string_view bytes, int boxWidth, int boxHeight
                            .arg(height);
         return result;
     }
+    // Stopped at the first warning: a damaged file is refused, not decoded to its end.
     if (tjDecompress2(handle.get(), data, bytes.size(), result.picture.pixels.data(), width,
-                      int(result.picture.rowBytes()), height, TJPF_RGB, 0) != 0 &&
-        tjGetErrorCode(handle.get()) != TJERR_WARNING) {
+                      int(result.picture.rowBytes()), height, TJPF_RGB,
+                      TJFLAG_STOPONWARNING) != 0) {
+        if (tjGetErrorCode(handle.get()) == TJERR_WARNING)
+            return damagedJpeg(handle.get());
         result.error = QStringLiteral("L'image JPEG n'a pas pu être décodée (%1).")
                            .arg(codecDetail(handle.get()));
         result.picture = {};
@@ -104,7 +119,10 @@ DecodedJpeg readJpegFileScaled(const QString& path, int boxWidth, int boxHeight)
     const QByteArray bytes = file.readAll();
     DecodedJpeg result = decodeJpegScaled(
         std::string_view(bytes.constData(), std::size_t(bytes.size())), boxWidth, boxHeight);
-    if (!result.ok())
+    if (result.damaged())
+        result.error = QStringLiteral("L'image %1 est endommagée : %2")
+                           .arg(QFileInfo(path).fileName(), result.damage);
+    else if (!result.ok())
         result.error = QStringLiteral("« %1 » : %2").arg(path, result.error);
     return result;
 }

@@ -14,8 +14,10 @@ inline constexpr int PhotoJpegQuality = 90;
 
 struct DecodedJpeg {
     RgbBitmap picture;
-    QString error; // French, empty when the picture was decoded
+    QString error;  // French, empty when the picture was decoded
+    QString damage; // the codec's own account of corrupt data, when that is why it was refused
     bool ok() const { return error.isEmpty(); }
+    bool damaged() const { return !damage.isEmpty(); }
 };
 
 struct EncodedJpeg {
@@ -24,8 +26,9 @@ struct EncodedJpeg {
     bool ok() const { return error.isEmpty(); }
 };
 
-// The bytes of a JPEG file. A damaged end (a warning of the codec) still gives the picture, as
-// far as it could be read; what cannot be decoded at all is an error.
+// The bytes of a JPEG file. Corrupt or missing data, which the codec only warns of (it would
+// fill the rest with grey), refuses the picture as damaged: "L'image est endommagée : " and the
+// codec's text; a file read names the file: "L'image IMG_0001.JPG est endommagée : ...".
 DecodedJpeg decodeJpeg(std::string_view bytes);
 DecodedJpeg readJpegFile(const QString& path);
 

@@ -131,11 +131,12 @@ void TAxKelvaro::cListImageSourceSelectItem(ListView& sender, int item, bool sel
         return;
     const QString path = ImagePath + QLatin1Char('/') + sender.caption(item);
     // Decoded at about the size of its box, so that a camera photo shows at once.
-    const DecodedJpeg preview =
-        readJpegFileScaled(path, ImageSelection->width(), ImageSelection->height());
+    const QSize box = ImageSelection->size();
+    DecodedJpeg preview;
+    runInBackground([&] { preview = readJpegFileScaled(path, box.width(), box.height()); });
     if (!preview.ok()) {
-        photoFailure(QStringLiteral("Le fichier « %1 » n'est pas une image JPEG lisible.")
-                         .arg(sender.caption(item)));
+        WriteTrace(preview.error);
+        photoFailure(refusedPhotoText(preview, sender.caption(item)));
         return;
     }
     ImageSelection->setPicture(QPixmap::fromImage(toQImage(preview.picture)));
@@ -164,10 +165,12 @@ void TAxKelvaro::LoadRemoteJpeg(PictureBox& image, const std::string& url)
 {
     WriteTrace("LoadRemoteJpeg : " + fromCp1252(url));
     HttpReply reply;
-    runInBackground([&] { reply = IdHTTP2->get(url, RequestMode{.file = true}); });
     DecodedJpeg decoded;
-    if (reply.ok)
-        decoded = decodeJpeg(reply.body);
+    runInBackground([&] {
+        reply = IdHTTP2->get(url, RequestMode{.file = true});
+        if (reply.ok)
+            decoded = decodeJpeg(reply.body);
+    });
     if (!reply.ok || !decoded.ok()) {
         WriteTrace("LoadRemoteJpeg : " + (reply.ok ? decoded.error : fromCp1252(reply.error)));
         image.setPicture(ImageNoPhoto->picture());

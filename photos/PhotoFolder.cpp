@@ -32,3 +32,10 @@ QString listTimeText(const QDateTime& time)
     // Fixed format: never the system locale's.
     return time.toString(QStringLiteral("dd/MM/yy HH:mm:ss"));
 }
+
+QString refusedPhotoText(const DecodedJpeg& decoded, const QString& fileName)
+{
+    if (decoded.damaged())
+        return decoded.error;
+    return QStringLiteral("Le fichier « %1 » n'est pas une image JPEG lisible.").arg(fileName);
+}

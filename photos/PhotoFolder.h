@@ -5,6 +5,8 @@
 #include <QDateTime>
 #include <QString>
 
+#include "photos/Jpeg.h"
+
 // The JPEG files of the local photo folder (a camera's card or a shared folder).
 
 // ".jpg" or ".jpeg", in any letter case: cameras write "IMG_0001.JPG".
@@ -26,3 +28,7 @@ FolderListing listJpegFiles(const QString& folder);
 
 // A file time as the local list shows it: "dd/mm/yy hh:mm:ss" (25/12/07 14:30:05).
 QString listTimeText(const QDateTime& time);
+
+// Why a local photo cannot be used: a damaged one names its damage, anything else is not a
+// readable JPEG image.
+QString refusedPhotoText(const DecodedJpeg& decoded, const QString& fileName);

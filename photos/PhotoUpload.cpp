@@ -9,6 +9,7 @@
 #include <QLabel>
 
 #include "app/Cp1252.h"
+#include "editing/SaveRules.h"
 #include "photos/BusyCursor.h"
 #include "photos/FrmBlur.h"
 #include "photos/FtpUpload.h"
@@ -44,6 +45,43 @@ void TAxKelvaro::photoFailure(const QString& line)
 {
     photoProgress(line);
     setWarningText(line);
+}
+
+std::optional<FtpEndpoint> TAxKelvaro::photoFtpEndpoint() const
+{
+    const FtpSettings settings{
+        toCp1252(deploymentValue("FtpHost")), toCp1252(deploymentValue("FtpPort")),
+        toCp1252(deploymentValue("FtpUser")), toCp1252(deploymentValue("FtpPassword")),
+        toCp1252(deploymentValue("FtpRelay"))};
+    return chooseFtpEndpoint(settings, !ProxyAddress.isEmpty());
+}
+
+void TAxKelvaro::photoUploadFailed(const QStringList& ftpFiles)
+{
+    const QString items = LbDebugInfo0->text();
+    photoFailure(QStringLiteral("Échec de l'envoi du cliché au serveur web : ") +
+                 (items.isEmpty() ? QStringLiteral("le cliché n'a pas été enregistré.") : items));
+    const auto endpoint = photoFtpEndpoint();
+    if (!endpoint)
+        return; // nothing went by FTP
+    if (LastDelivery == Delivery::Unknown) {
+        // The server may have recorded the photo: its files must stay where it shows them.
+        photoProgress(QStringLiteral("Le serveur n'a pas confirmé l'enregistrement : les "
+                                     "fichiers envoyés par FTP sont conservés."));
+        return;
+    }
+    FtpSession session(*endpoint);
+    std::string failure;
+    runInBackground([&] {
+        for (const QString& name : ftpFiles)
+            if (const std::string removal = session.remove(toCp1252(name)); failure.empty())
+                failure = removal;
+    });
+    photoProgress(failure.empty()
+                      ? QStringLiteral("Les fichiers envoyés par FTP ont été supprimés du serveur.")
+                      : QStringLiteral("Les fichiers envoyés par FTP n'ont pas pu être supprimés "
+                                       "du serveur : ") +
+                            QString::fromStdString(failure));
 }
 
 void TAxKelvaro::czCmdAssociateImageClick()
@@ -83,7 +121,8 @@ void TAxKelvaro::ProcAssociateImage(bool blur)
         const QString caption =
             QStringLiteral("Formulaire de Floutage pour la plaque minéralogique du ") +
             JvXPBtnNewVO->text() + QStringLiteral(" N°") + xcInfoNVO->text();
-        const DecodedJpeg reduced = readJpegFile(TempFolder + QLatin1Char('/') + photoFile);
+        DecodedJpeg reduced;
+        runInBackground([&] { reduced = readJpegFile(TempFolder + QLatin1Char('/') + photoFile); });
         if (!reduced.ok()) {
             photoFailure(reduced.error);
             return;
@@ -106,10 +145,14 @@ void TAxKelvaro::ProcAssociateImage(bool blur)
         photoUploadForm(toCp1252(photoFile), fileBytes(TempFolder + QLatin1Char('/') + photoFile),
                         toCp1252(miniatureFile),
                         fileBytes(TempFolder + QLatin1Char('/') + miniatureFile), statement);
-    HttpPost(toCp1252(BaseHRef) + "AxInsert", replyPath(replyfile::Insert), form);
+    const std::string reply = replyPath(replyfile::Insert);
+    HttpPost(toCp1252(BaseHRef) + "AxInsert", reply, form);
     Uncertain = LastDelivery == Delivery::Unknown ? UncertainInsert::Photo : UncertainInsert::None;
-    if (!LbDebugInfo0->text().isEmpty())
+    // A failed POST may leave the warning line empty: its reply then holds no new key.
+    if (!LbDebugInfo0->text().isEmpty() || !insertedKey(fileBytes(QString::fromStdString(reply)))) {
+        photoUploadFailed({photoFile, miniatureFile});
         return;
+    }
 
     const int added = cListImageVO->addItem(name, {listTimeText(QDateTime::currentDateTime())});
     if (cListImageVO->itemCount() == 1)
@@ -137,8 +180,7 @@ bool TAxKelvaro::ReductionJPG(const QString& source, const QString& destination,
         runInBackground([&] { decoded = readJpegFile(source); });
         if (!decoded.ok()) {
             WriteTrace(decoded.error);
-            photoFailure(QStringLiteral("Le fichier « %1 » n'est pas une image JPEG lisible.")
-                             .arg(QFileInfo(source).fileName()));
+            photoFailure(refusedPhotoText(decoded, QFileInfo(source).fileName()));
             return false;
         }
         runInBackground([&] { reduced = reducePhoto(decoded.picture, TempFolder, destination); });
@@ -151,11 +193,7 @@ bool TAxKelvaro::ReductionJPG(const QString& source, const QString& destination,
     if (!transfer)
         return true;
 
-    const FtpSettings settings{
-        toCp1252(deploymentValue("FtpHost")), toCp1252(deploymentValue("FtpPort")),
-        toCp1252(deploymentValue("FtpUser")), toCp1252(deploymentValue("FtpPassword")),
-        toCp1252(deploymentValue("FtpRelay"))};
-    const auto endpoint = chooseFtpEndpoint(settings, !ProxyAddress.isEmpty());
+    const auto endpoint = photoFtpEndpoint();
     if (!endpoint) {
         // The upload to the web server carries the same files.
         photoFailure(QStringLiteral("Aucun serveur FTP n'est configuré : les photos partent "
@@ -171,6 +209,8 @@ bool TAxKelvaro::ReductionJPG(const QString& source, const QString& destination,
         photoProgress(QStringLiteral("..."));
         runInBackground([&] {
             failure = session.store(reduced.miniaturePath.toStdString(), toCp1252(miniature));
+            if (!failure.empty())
+                session.remove(toCp1252(destination)); // no photo without its miniature
         });
     }
     if (!failure.empty()) {

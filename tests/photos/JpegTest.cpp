@@ -85,14 +85,35 @@ TEST(JpegTest, GreyFilesDecodeToGreyColour)
     EXPECT_LT(meanDifference(decoded.picture, source), 2.0);
 }
 
-TEST(JpegTest, TruncatedFileStillGivesThePicture)
+TEST(JpegTest, DamagedFilesAreRefusedWithTheCodecsWords)
 {
-    const EncodedJpeg encoded = encodeJpeg(testPicture(320, 240, 4));
-    ASSERT_TRUE(encoded.ok());
-    const DecodedJpeg decoded = decodeJpeg(encoded.bytes.substr(0, encoded.bytes.size() * 2 / 3));
-    ASSERT_TRUE(decoded.ok()) << decoded.error.toStdString();
-    EXPECT_EQ(decoded.picture.width, 320);
-    EXPECT_EQ(decoded.picture.height, 240);
+    const std::string good = encodeJpeg(testPicture(320, 240, 4)).bytes;
+    const std::size_t quantisation = good.find("\xFF\xDB"), scan = good.find("\xFF\xDA");
+    std::string corrupt = good;
+    corrupt.replace(corrupt.size() * 3 / 4, 2, "\xFF\xD5"); // a stray marker in the scan
+    const struct {
+        std::string bytes;
+        const char* damage;
+    } cases[] = {
+        {good.substr(0, good.size() * 2 / 3), "Premature end of JPEG file"},
+        {good.substr(0, quantisation) + "xyz" + good.substr(quantisation),
+         "Corrupt JPEG data: 3 extraneous bytes before marker 0xdb"},
+        {good.substr(0, scan + 200) + "\xFF\xD9",
+         "Corrupt JPEG data: premature end of data segment"},
+        {corrupt, "Corrupt JPEG data"},
+    };
+    TempFolder folder;
+    for (const auto& c : cases) {
+        for (const DecodedJpeg& decoded :
+             {decodeJpeg(c.bytes), decodeJpegScaled(c.bytes, 32, 24)}) {
+            EXPECT_TRUE(decoded.damage.startsWith(c.damage)) << decoded.error.toStdString();
+            EXPECT_EQ(decoded.error, "L'image est endommagée : " + decoded.damage);
+            EXPECT_EQ(decoded.picture.width, 0);
+        }
+        writeFile(folder.file("IMG_0001.JPG"), c.bytes);
+        const DecodedJpeg read = readJpegFile(QString::fromStdString(folder.file("IMG_0001.JPG")));
+        EXPECT_EQ(read.error, "L'image IMG_0001.JPG est endommagée : " + read.damage);
+    }
 }
 
 TEST(JpegTest, UnreadableInputGetsAFrenchMessage)

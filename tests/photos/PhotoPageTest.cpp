@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <functional>
+#include <ranges>
 
 #include <QApplication>
 #include <QDir>
@@ -21,9 +22,11 @@
 #include "TestPictures.h"
 #include "app/IniFile.h"
 #include "photos/FrmBlur.h"
+#include "photos/FtpUpload.h"
 #include "photos/Jpeg.h"
 #include "photos/Thumbnails.h"
 #include "tests/editing/EditingWindow.h"
+#include "tests/support/ScriptedServer.h"
 #include "tests/support/TempFolder.h"
 #include "tests/ui/QtPrinting.h"
 #include "tests/view/DemoWindow.h"
@@ -31,16 +34,33 @@
 
 namespace {
 
+// pyftpdlib whose transfers take one piece of a file, then read no more.
+constexpr const char* kStallingServer = R"(
+import sys
+from pyftpdlib import authorizers, handlers, servers
+class Stalling(handlers.DTPHandler):
+    def recv(self, size):
+        self.del_channel()
+        return super().recv(size)
+users = authorizers.DummyAuthorizer()
+users.add_user('kelvaro', 'demo2026', sys.argv[1], perm='elradfmw')
+handlers.FTPHandler.authorizer, handlers.FTPHandler.dtp_handler = users, Stalling
+server = servers.FTPServer(('127.0.0.1', 0), handlers.FTPHandler)
+print('starting FTP server on 127.0.0.1:%d' % server.address[1], flush=True)
+server.serve_forever()
+)";
 // pyftpdlib on a free loopback port, rooted in its own folder, with www/voimages.
 class FtpServer {
 public:
-    FtpServer()
+    explicit FtpServer(bool stalling = false)
     {
         QDir().mkpath(QString::fromStdString(root.file("www/voimages")));
         process.setProcessChannelMode(QProcess::MergedChannels);
+        const QString folder = QString::fromStdString(root.path());
         process.start("/usr/bin/python3",
-                      {"-m", "pyftpdlib", "-i", "127.0.0.1", "-p", "0", "-w", "-d",
-                       QString::fromStdString(root.path()), "-u", "kelvaro", "-P", "demo2026"});
+                      stalling ? QStringList{"-c", kStallingServer, folder}
+                               : QStringList{"-m", "pyftpdlib", "-i", "127.0.0.1", "-p", "0", "-w",
+                                             "-d", folder, "-u", "kelvaro", "-P", "demo2026"});
         static const QRegularExpression started(R"(starting FTP server on 127\.0\.0\.1:(\d+))");
         QString log;
         for (int i = 0; i < 100 && port == 0; ++i) {
@@ -227,6 +247,51 @@ TEST_F(PhotoPage, TheFolderIsListedNewestFirstAndSortedByItsHeaders)
               "Le fichier « abimee.jpg » n'est pas une image JPEG lisible.");
 }
 
+TEST_F(PhotoPage, ABigFolderShowsItsNamesAtOnceAndThePicturesInViewFirst)
+{
+    openPhotosOf("1001");
+    const std::string card = data.file("carte");
+    QDir().mkpath(QString::fromStdString(card));
+    const std::string photo = readFile(camera + "/IMG_0002.JPG");
+    for (int i = 0; i < 80; ++i)
+        writeFile(card + "/P" + std::to_string(1000 + i) + ".JPG", photo);
+    writeFile(card + "/coupee.jpg", photo.substr(0, photo.size() / 2));
+    ListView* list = w().cListImageSource;
+    auto done = [list](int row) {
+        const QTreeWidgetItem* item = list->topLevelItem(row);
+        return !item->icon(0).isNull() || !item->toolTip(0).isEmpty();
+    };
+    auto count = [&] { return std::ranges::count_if(std::views::iota(0, 81), done); };
+    auto waitUntil = [](const std::function<bool()>& condition) {
+        for (int i = 0; i < 1000 && !condition(); ++i)
+            WindowHarness::processEventsFor(10);
+    };
+
+    w().cTxtPathImage->setText(QString::fromStdString(card));
+    QTest::mouseClick(w().czCmdRefreshListImage, Qt::LeftButton);
+    ASSERT_EQ(list->itemCount(), 81); // every name at once, the pictures to come
+    EXPECT_GT(w().Thumbnails->pending(), 0);
+    // Scrolled to the end: the rows in view get their pictures before the others.
+    list->scrollToBottom();
+    const int top = list->indexAt(QPoint(1, 1)).row();
+    waitUntil([&] { return std::ranges::all_of(std::views::iota(top, 81), done); });
+    EXPECT_LT(count(), 40);
+
+    // Leaving the page stops the queue; coming back finishes it.
+    auto* bar = w().Tabs->findChild<QTabBar*>();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(0).center());
+    const int shown = count();
+    WindowHarness::processEventsFor(300);
+    EXPECT_EQ(count(), shown);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(5).center());
+    waitUntil([&] { return w().Thumbnails->pending() == 0; });
+    EXPECT_EQ(count(), 81);
+    const QTreeWidgetItem* damaged = list->topLevelItem(int(list->items().indexOf("coupee.jpg")));
+    EXPECT_TRUE(damaged->icon(0).isNull());
+    EXPECT_EQ(damaged->toolTip(0),
+              "L'image coupee.jpg est endommagée : Premature end of JPEG file");
+}
+
 TEST_F(PhotoPage, TheFolderIsTypedOrChosenAndRemembered)
 {
     openPhotosOf("1001");
@@ -376,17 +441,25 @@ TEST_F(PhotoPage, TheBlurringEditorQuitsWithoutSendingOrSendsTheBlurredPhoto)
 
 TEST_F(PhotoPage, FailuresSayWhySendNothingAndUseUpTheirNumbers)
 {
+    const std::string photo = readFile(camera + "/Zoe.jpeg");
+    writeFile(camera + "/coupee.jpg", photo.substr(0, photo.size() / 2));
     deploy("127.0.0.1", 1); // nothing listens there
     openPhotosOf("1003");
     clickItem(w().cListImageSource, "Zoe.jpeg");
     attach("abimee.jpg", w().czCmdAssociateImage); // the buttons stay enabled
     EXPECT_EQ(w().Memo->toPlainText().split('\n').last(),
               "Le fichier « abimee.jpg » n'est pas une image JPEG lisible.");
+    const QString damaged = "L'image coupee.jpg est endommagée : Premature end of JPEG file";
+    clickItem(w().cListImageSource, "coupee.jpg");
+    EXPECT_EQ(w().LbDebugInfo0->text(), damaged);
+    QTest::mouseClick(w().czCmdAssociateImage, Qt::LeftButton);
+    EXPECT_EQ(w().Memo->toPlainText().split('\n').last(), damaged);
     attach("Zoe.jpeg", w().czCmdAssociateImage);
-    EXPECT_TRUE(w().Memo->toPlainText().split('\n').last().startsWith("Échec du transfert FTP : "));
+    EXPECT_TRUE(w().Memo->toPlainText().split('\n').last().startsWith(
+        "Échec du transfert FTP : connexion au serveur FTP impossible (Failed to connect"));
     EXPECT_TRUE(w().LbDebugInfo0->text().startsWith("Échec du transfert FTP : "));
     EXPECT_EQ(photoCount("5003"), "0");
-    EXPECT_EQ(w().MaxNumImage, 2);
+    EXPECT_EQ(w().MaxNumImage, 3);
 
     // Without an FTP server the photo still goes to the web server, under the next number.
     deploy("", 21);
@@ -394,6 +467,63 @@ TEST_F(PhotoPage, FailuresSayWhySendNothingAndUseUpTheirNumbers)
     EXPECT_TRUE(w().Memo->toPlainText().endsWith(
         "Aucun serveur FTP n'est configuré : les photos partent seulement par le serveur web."));
     EXPECT_EQ(query("Select NomImage from [tVO - Liens Images] where idVO=5003", "NomImage"),
-              "B0005003-03");
-    EXPECT_EQ(w().MaxNumImage, 3); // recomputed by the reload
+              "B0005003-04");
+    EXPECT_EQ(w().MaxNumImage, 4); // recomputed by the reload
+}
+
+TEST_F(PhotoPage, AnUploadTheServerDidNotRecordIsAFailureAndItsFtpFilesAreDeleted)
+{
+    FtpServer ftp;
+    deploy("127.0.0.1", ftp.port);
+    openPhotosOf("1003");
+    ScriptedServer web;
+    const QString base = w().BaseHRef;
+    const char* deleted = "Les fichiers envoyés par FTP ont été supprimés du serveur.";
+    const struct {
+        ScriptedReply reply;
+        const char* warning;
+        const char* ftpLine;
+    } cases[] = {
+        {{500, "erreur"}, "", deleted},
+        {{200, "<Root><Rows>0</Rows></Root>"}, "le cliché n'a pas été enregistré.", deleted},
+        {{200, "<LogItems><LogItem>refus</LogItem></LogItems>"}, "refus - ", deleted},
+        // Last: the server may have recorded it, and the next attempt would ask.
+        {{200, "", 0, true},
+         "",
+         "Le serveur n'a pas confirmé l'enregistrement : les fichiers "
+         "envoyés par FTP sont conservés."},
+    };
+    int number = 0;
+    for (const auto& c : cases) {
+        web.script({c.reply});
+        w().BaseHRef = QString::fromStdString(web.baseUrl());
+        attach("Zoe.jpeg", w().czCmdAssociateImage);
+        w().BaseHRef = base;
+        const QStringList memo = w().Memo->toPlainText().split('\n');
+        const QString failure = "Échec de l'envoi du cliché au serveur web : ";
+        ASSERT_GE(memo.size(), 3);
+        EXPECT_EQ(memo[memo.size() - 3], "...Transfert Terminé.");
+        EXPECT_TRUE(memo[memo.size() - 2].startsWith(failure + c.warning))
+            << memo.join("|").toStdString();
+        EXPECT_EQ(memo.last(), c.ftpLine);
+        EXPECT_EQ(w().LbDebugInfo0->text(), memo[memo.size() - 2]);
+        EXPECT_EQ(w().cListImageVO->itemCount(), 0);
+        const std::string name = ftp.stored("B0005003-0" + std::to_string(++number));
+        for (const char* end : {".jpg", "m.jpg"})
+            EXPECT_EQ(QFile::exists(QString::fromStdString(name + end)), c.reply.resetConnection);
+    }
+    EXPECT_EQ(photoCount("5003"), "0");
+}
+
+TEST_F(PhotoPage, AStalledFtpTransferSaysSoAndLeavesNoPartialFile)
+{
+    FtpServer ftp(true);
+    ASSERT_GT(ftp.port, 0);
+    writeFile(data.file("grande.jpg"), std::string(4'000'000, 'x'));
+    FtpSession session({"127.0.0.1", ftp.port, "kelvaro", "demo2026"});
+    session.setTimeLimits(1, {4000, 0});
+    const std::string failure = session.store(data.file("grande.jpg"), "B0005003-01.jpg");
+    EXPECT_EQ(failure, "le serveur FTP n'a pas répondu dans le temps imparti (Timeout was "
+                       "reached) ; le fichier incomplet a été supprimé du serveur");
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(ftp.stored("B0005003-01.jpg"))));
 }
