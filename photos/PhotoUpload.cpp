@@ -58,7 +58,9 @@ std::optional<FtpEndpoint> TAxKelvaro::photoFtpEndpoint() const
 
 void TAxKelvaro::photoUploadFailed(const QStringList& ftpFiles)
 {
-    const QString items = LbDebugInfo0->text();
+    QString items = LbDebugInfo0->text();
+    if (items.startsWith(QStringLiteral("Exception : ")))
+        items.remove(0, 12); // the sentence below says already that it failed
     photoFailure(QStringLiteral("Échec de l'envoi du cliché au serveur web : ") +
                  (items.isEmpty() ? QStringLiteral("le cliché n'a pas été enregistré.") : items));
     const auto endpoint = photoFtpEndpoint();
