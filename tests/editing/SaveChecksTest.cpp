@@ -62,7 +62,7 @@ protected:
     int chassis = 0;
     // The record read again as loaded, with its cost line 1, then a line and the page taken.
     const ScriptedReply reread = {
-        200, "<AXS><User><Name_>Test</Name_></User><tVO><Chassis>A</Chassis></tVO>"
+        200, "<AXS><User><Name_>Test</Name_></User><tVO><idVO>5001</idVO><Chassis>A</Chassis></tVO>"
              "<FrevoS><Frevo><idFrevo>1</idFrevo></Frevo></FrevoS></AXS>"};
     const std::vector<ScriptedReply> withReread = {
         reread, {200, "<AXSQL></AXSQL>"}, {200, "<AXSQL></AXSQL>"}};
@@ -260,7 +260,8 @@ TEST_F(SaveChecks, AnActionLineWithAMissingValueIsNotSentUnlessItIsDeleted)
     line.Cells[1].Value = line.Cells[1].OrgValue = "3";
     line.Cells[2].Value = "01/06/2026";
     line.Cells[6].Value = "Rappeler";
-    server.script({{200, "<AXS><User/><TActS><TAct><idAction>3</idAction></TAct></TActS></AXS>"},
+    server.script({{200, "<AXS><User/><tVO><idVO>5001</idVO></tVO><TActS><TAct><idAction>3"
+                         "</idAction></TAct></TActS></AXS>"},
                    {200, "<AXSQL></AXSQL>"}});
     EXPECT_TRUE(window.SaveChanges());
     ASSERT_EQ(sent(), 2u);
