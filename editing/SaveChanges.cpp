@@ -74,8 +74,12 @@ public:
             else if (window_.Uncertain == kind)
                 window_.Uncertain = UncertainInsert::None;
         }
-        return window_.LbDebugInfo0->text().isEmpty();
+        const bool taken = window_.LbDebugInfo0->text().isEmpty();
+        failed_ = failed_ || !taken;
+        return taken;
     }
+    // Something was refused or failed: what depends on it is not sent.
+    bool stopped() const { return refused_ || failed_; }
 
     // A page statement that must not be sent: the save fails, whatever follows.
     void refuse(const QString& warning)
@@ -127,6 +131,7 @@ private:
     bool sent_ = false;
     bool lineSent_ = false;
     bool refused_ = false;
+    bool failed_ = false;
     bool reload_ = false;
     bool rereadDone_ = false;
     std::optional<TXml> reread_;
@@ -419,7 +424,9 @@ bool TAxKelvaro::SaveChanges()
     if (!run.refused())
         savePage(*this, run);
     WriteTrace("Save Changes -2-");
-    if (!run.reloadAsked())
+    // The fee goes with a saved page, never behind a refusal or a failure (its reload would
+    // drop the edits kept).
+    if (!run.reloadAsked() && !run.stopped())
         saveFixedFees(*this, run, kind);
     WriteTrace("Save Changes -1-");
     const bool saved = run.finish();

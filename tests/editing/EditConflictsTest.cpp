@@ -115,3 +115,21 @@ TEST_F(EditConflicts, AFailedRereadStopsTheSaveAndKeepsTheEdits)
     EXPECT_TRUE(w().JvXPBtnSave->isEnabled());
     EXPECT_EQ(w().cPrixVente->text(), "32000.00");
 }
+
+TEST_F(EditConflicts, ACancelledConflictSendsNothingElseAndKeepsTheEdits)
+{
+    // A vehicle sold to private buyers at a site with a handling fee: a save adds the fee.
+    openShown({{"idTVO", "1004"}, {"idClient", ""}});
+    ClientSession other;
+    other.get(endpoint::update(demo.server().baseUrl(),
+                               "Update tVehicles set PrixVente=22222 where idVO=5004"));
+    retype(w().cPrixVente, "11111.00");
+    const Answered seen = saveAnswering(QMessageBox::Cancel);
+    ASSERT_EQ(seen.titles, QStringList{"Modifications concurrentes"});
+    EXPECT_EQ(query("Select count(*) as n from [tVO - Frevo] where idVO=5004 and "
+                    "TypeFrevo='FIXE'",
+                    "n"),
+              "0");
+    EXPECT_EQ(w().cPrixVente->text(), "11111.00");
+    EXPECT_TRUE(w().JvXPBtnSave->isEnabled());
+}
