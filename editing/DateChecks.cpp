@@ -1,5 +1,5 @@
-// Date checks when the user leaves a date field: a date out of its limits is refused with a
-// message and the loaded date comes back.
+// Date checks when the user leaves a date field: a text that is not a date, or a date out of its
+// limits, is refused with a message and the loaded date comes back.
 #include "ui/TAxKelvaro.h"
 
 #include <QMessageBox>
@@ -11,7 +11,7 @@
 #include "ui/controls/DatePicker.h"
 
 namespace {
-void checkDate(TAxKelvaro& window, ControlFace& sender, DateRule rule)
+void checkDate(TAxKelvaro& window, ControlFace& sender, DateLimitKind kind)
 {
     if (window.FlagLoading || window.refuseUnreadableDate(sender))
         return;
@@ -20,12 +20,25 @@ void checkDate(TAxKelvaro& window, ControlFace& sender, DateRule rule)
     limits.periodStart = window.LimitDateStart;
     limits.periodEnd = window.LimitDateEnd;
     limits.today = todayDay();
-    if (rule == DateRule::AfterOrderOrCirculation) {
+    if (kind == DateLimitKind::AfterOrderOrCirculation) {
         limits.orderDate = toCp1252(window.vDateOrdre->text());
         limits.circulationDate = toCp1252(window.vMEC->text());
     }
-    if (const std::optional<DateBounds> bounds = dateBounds(rule, limits))
+    if (const std::optional<DateBounds> bounds = dateBounds(kind, limits))
         window.TestDateChange(sender, bounds->minimum, bounds->maximum);
+}
+
+DateRule ruleOf(const TsDesc& field, int minimum = 0, int maximum = 0)
+{
+    return fieldDateRule(fromCp1252(field.Caption), fromCp1252(field.FieldName), minimum, maximum);
+}
+
+// Tells why the date is refused and puts the loaded one back.
+void refuse(TAxKelvaro& window, ControlFace& sender, const TsDesc& field, const DateRule& rule,
+            DateVerdict verdict)
+{
+    QMessageBox::warning(&window, rule.title, dateMessage(rule, verdict));
+    sender.setText(fromCp1252(field.OrgValue));
 }
 } // namespace
 
@@ -34,15 +47,14 @@ bool TAxKelvaro::refuseUnreadableDate(ControlFace& sender)
     // Loading a record writes its values: no exit check runs then.
     if (FlagLoading)
         return false;
-    const std::string text = toCp1252(sender.text());
     TsDesc* field = boundField(TabDesc, sender.tag());
-    if (!field || field->InfoType != 1 || text == field->OrgValue || !unreadableDate(text))
+    if (!field || field->InfoType != 1)
+        return false;
+    const DateRule rule = ruleOf(*field);
+    if (dateVerdict(rule, toCp1252(sender.text()), field->OrgValue) != DateVerdict::Unreadable)
         return false;
     WriteTrace("Date illisible dans " + sender.name() + " : " + sender.text());
-    QMessageBox::warning(
-        this, QString::fromUtf8(kDateCheckTitle),
-        unreadableDateMessage(fromCp1252(field->Caption), fromCp1252(field->FieldName)));
-    sender.setText(fromCp1252(field->OrgValue));
+    refuse(*this, sender, *field, rule, DateVerdict::Unreadable);
     EditChange(sender);
     noteExitRefused(sender);
     sender.setFocus();
@@ -54,19 +66,16 @@ bool TAxKelvaro::TestDateChange(ControlFace& sender, int minimum, int maximum)
     if (FlagLoading)
         return false;
     const std::string text = toCp1252(sender.text());
-    const int date = parseDate(text);
-    bool rejected = dateRejected(date, minimum, maximum);
     WriteTrace("dans TestDateChange, nom du champ : " + sender.name());
     TsDesc* field = boundField(TabDesc, sender.tag());
-    if (field && text == field->OrgValue)
-        rejected = false; // an unchanged date is always accepted
-    if (date != 0 && field && rejected) {
-        QMessageBox::warning(this, QString::fromUtf8(kDateCheckTitle),
-                             dateLimitMessage(fromCp1252(field->Caption),
-                                              fromCp1252(field->FieldName), minimum, maximum));
-        sender.setText(fromCp1252(field->OrgValue));
-    }
+    const DateRule rule =
+        field ? ruleOf(*field, minimum, maximum) : fieldDateRule({}, {}, minimum, maximum);
+    const DateVerdict verdict = dateVerdict(rule, text, field ? field->OrgValue : std::string());
+    // A cleared date below a minimum keeps the focus without a message.
+    if (verdict != DateVerdict::Accepted && field && !text.empty())
+        refuse(*this, sender, *field, rule, verdict);
     EditChange(sender);
+    const bool rejected = verdict != DateVerdict::Accepted;
     if (rejected) {
         noteExitRefused(sender);
         sender.setFocus();
@@ -76,120 +85,120 @@ bool TAxKelvaro::TestDateChange(ControlFace& sender, int minimum, int maximum)
 
 void TAxKelvaro::cMECExit(ControlFace& sender)
 {
-    checkDate(*this, sender, DateRule::NotAfterServerToday);
+    checkDate(*this, sender, DateLimitKind::NotAfterServerToday);
 }
 
 void TAxKelvaro::cVDMECExit(ControlFace& sender)
 {
-    checkDate(*this, sender, DateRule::NotAfterServerToday);
+    checkDate(*this, sender, DateLimitKind::NotAfterServerToday);
 }
 
 void TAxKelvaro::cVNMECExit(ControlFace& sender)
 {
-    checkDate(*this, sender, DateRule::NotAfterServerToday);
+    checkDate(*this, sender, DateLimitKind::NotAfterServerToday);
 }
 
 void TAxKelvaro::vMECExit(ControlFace& sender)
 {
-    checkDate(*this, sender, DateRule::NotAfterServerToday);
+    checkDate(*this, sender, DateLimitKind::NotAfterServerToday);
 }
 
 void TAxKelvaro::vDateOrdreExit(ControlFace& sender)
 {
-    checkDate(*this, sender, DateRule::NotAfterServerToday);
+    checkDate(*this, sender, DateLimitKind::NotAfterServerToday);
 }
 
 void TAxKelvaro::vDateLastSAVExit(ControlFace& sender)
 {
-    checkDate(*this, sender, DateRule::NotAfterServerToday);
+    checkDate(*this, sender, DateLimitKind::NotAfterServerToday);
 }
 
 void TAxKelvaro::cDateDisponibiliteExit(ControlFace& sender)
 {
-    checkDate(*this, sender, DateRule::NotBeforeServerToday);
+    checkDate(*this, sender, DateLimitKind::NotBeforeServerToday);
 }
 
 void TAxKelvaro::cVNDateDisponibiliteExit(ControlFace& sender)
 {
-    checkDate(*this, sender, DateRule::NotBeforeServerToday);
+    checkDate(*this, sender, DateLimitKind::NotBeforeServerToday);
 }
 
 void TAxKelvaro::cVNDateLivrMaxiExit(ControlFace& sender)
 {
-    checkDate(*this, sender, DateRule::NotBeforeServerToday);
+    checkDate(*this, sender, DateLimitKind::NotBeforeServerToday);
 }
 
 void TAxKelvaro::vDateNextSAVExit(ControlFace& sender)
 {
-    checkDate(*this, sender, DateRule::NotBeforeServerToday);
+    checkDate(*this, sender, DateLimitKind::NotBeforeServerToday);
 }
 
 void TAxKelvaro::cDateEntreeExit(ControlFace& sender)
 {
-    checkDate(*this, sender, DateRule::WithinPeriod);
+    checkDate(*this, sender, DateLimitKind::WithinPeriod);
 }
 
 void TAxKelvaro::cDateOrdreExit(ControlFace& sender)
 {
-    checkDate(*this, sender, DateRule::WithinPeriod);
+    checkDate(*this, sender, DateLimitKind::WithinPeriod);
 }
 
 void TAxKelvaro::cVNDateOrdreExit(ControlFace& sender)
 {
-    checkDate(*this, sender, DateRule::WithinPeriod);
+    checkDate(*this, sender, DateLimitKind::WithinPeriod);
 }
 
 void TAxKelvaro::cDateValidationGarantieExit(ControlFace& sender)
 {
-    checkDate(*this, sender, DateRule::WithinPeriod);
+    checkDate(*this, sender, DateLimitKind::WithinPeriod);
 }
 
 void TAxKelvaro::cDateLivraisonExit(ControlFace& sender)
 {
-    checkDate(*this, sender, DateRule::WithinPeriod);
+    checkDate(*this, sender, DateLimitKind::WithinPeriod);
 }
 
 void TAxKelvaro::cVNDateLivraisonExit(ControlFace& sender)
 {
-    checkDate(*this, sender, DateRule::WithinPeriod);
+    checkDate(*this, sender, DateLimitKind::WithinPeriod);
 }
 
 void TAxKelvaro::cDatePresFinancementExit(ControlFace& sender)
 {
-    checkDate(*this, sender, DateRule::WithinPeriod);
+    checkDate(*this, sender, DateLimitKind::WithinPeriod);
 }
 
 void TAxKelvaro::cDatePaiementExit(ControlFace& sender)
 {
-    checkDate(*this, sender, DateRule::WithinPeriod);
+    checkDate(*this, sender, DateLimitKind::WithinPeriod);
 }
 
 void TAxKelvaro::cVNDatePresFinancementExit(ControlFace& sender)
 {
-    checkDate(*this, sender, DateRule::WithinPeriod);
+    checkDate(*this, sender, DateLimitKind::WithinPeriod);
 }
 
 void TAxKelvaro::cVNDatePaiementExit(ControlFace& sender)
 {
-    checkDate(*this, sender, DateRule::WithinPeriod);
+    checkDate(*this, sender, DateLimitKind::WithinPeriod);
 }
 
 void TAxKelvaro::cVNDateAnnulationExit(ControlFace& sender)
 {
-    checkDate(*this, sender, DateRule::WithinPeriod);
+    checkDate(*this, sender, DateLimitKind::WithinPeriod);
 }
 
 void TAxKelvaro::vDateFinGarantieExit(ControlFace& sender)
 {
-    checkDate(*this, sender, DateRule::AfterOrderOrCirculation);
+    checkDate(*this, sender, DateLimitKind::AfterOrderOrCirculation);
 }
 
 void TAxKelvaro::vDateFinFinancementExit(ControlFace& sender)
 {
-    checkDate(*this, sender, DateRule::AfterOrderOrCirculation);
+    checkDate(*this, sender, DateLimitKind::AfterOrderOrCirculation);
 }
 
 void TAxKelvaro::aCliDateNaissanceExit(ControlFace& sender)
 {
-    checkDate(*this, sender, DateRule::AdultBirth);
+    checkDate(*this, sender, DateLimitKind::AdultBirth);
 }

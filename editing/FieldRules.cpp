@@ -58,29 +58,11 @@ ListBoxValue listBoxValue(const std::vector<bool>& selected, const std::vector<s
     return result;
 }
 
-bool dateRejected(int date, int minimum, int maximum)
-{
-    if (minimum != 0 && date < minimum)
-        return true;
-    return maximum != 0 && date > maximum;
-}
-
 QString fieldNameInMessages(const QString& caption, const QString& fieldName)
 {
     QString name = caption;
     name.remove(':');
     return name.isEmpty() ? fieldName : name;
-}
-
-bool unreadableDate(std::string_view text)
-{
-    return !text.empty() && parseDate(text) == 0;
-}
-
-QString unreadableDateMessage(const QString& caption, const QString& fieldName)
-{
-    return QStringLiteral("La valeur du champ \"%1\" n'est pas une date valide (jj/mm/aaaa).")
-        .arg(fieldNameInMessages(caption, fieldName));
 }
 
 QString requiredValueMessage(const QString& caption, const QString& fieldName)
@@ -89,16 +71,12 @@ QString requiredValueMessage(const QString& caption, const QString& fieldName)
         .arg(fieldNameInMessages(caption, fieldName).trimmed());
 }
 
-QString dateLimitMessage(const QString& caption, const QString& fieldName, int minimum, int maximum)
+DateRule fieldDateRule(const QString& caption, const QString& fieldName, int minimum, int maximum)
 {
-    const QString start =
-        QStringLiteral("La valeur du champ \"%1\" ").arg(fieldNameInMessages(caption, fieldName));
-    if (minimum != 0 && maximum != 0)
-        return start + QStringLiteral("doit être comprise entre le \"%1\" et le \"%2\"")
-                           .arg(dateText(minimum), dateText(maximum));
-    if (maximum != 0)
-        return start + QStringLiteral("doit être inférieure au \"%1\"").arg(dateText(maximum));
-    return start + QStringLiteral("doit être supérieure au \"%1\"").arg(dateText(minimum));
+    return {.minimum = minimum,
+            .maximum = maximum,
+            .name = fieldNameInMessages(caption, fieldName),
+            .title = QStringLiteral("Contrôle de la date saisie")};
 }
 
 int adultBirthLimit(int today)
@@ -112,16 +90,16 @@ int adultBirthLimit(int today)
     return dayFromCivil(year, month, day);
 }
 
-std::optional<DateBounds> dateBounds(DateRule rule, const DateLimits& limits)
+std::optional<DateBounds> dateBounds(DateLimitKind kind, const DateLimits& limits)
 {
-    switch (rule) {
-    case DateRule::NotAfterServerToday:
+    switch (kind) {
+    case DateLimitKind::NotAfterServerToday:
         return DateBounds{0, limits.serverToday};
-    case DateRule::NotBeforeServerToday:
+    case DateLimitKind::NotBeforeServerToday:
         return DateBounds{limits.serverToday, 0};
-    case DateRule::WithinPeriod:
+    case DateLimitKind::WithinPeriod:
         return DateBounds{limits.periodStart, limits.periodEnd};
-    case DateRule::AfterOrderOrCirculation: {
+    case DateLimitKind::AfterOrderOrCirculation: {
         int start = parseDate(limits.orderDate);
         if (start == 0)
             start = parseDate(limits.circulationDate);
@@ -129,7 +107,7 @@ std::optional<DateBounds> dateBounds(DateRule rule, const DateLimits& limits)
             return std::nullopt;
         return DateBounds{start, 0};
     }
-    case DateRule::AdultBirth:
+    case DateLimitKind::AdultBirth:
         return DateBounds{0, adultBirthLimit(limits.today)};
     }
     return std::nullopt;

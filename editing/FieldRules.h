@@ -8,6 +8,8 @@
 #include <QChar>
 #include <QString>
 
+#include "editing/DateRule.h"
+
 // Rules of editing a field: what a combo box or list box stores, the date limits and their
 // messages, the lock warning, the key filters.
 
@@ -28,24 +30,18 @@ ListBoxValue listBoxValue(const std::vector<bool>& selected, const std::vector<s
 // The name of a field in the messages: its caption without ":" (its name when that leaves
 // nothing).
 QString fieldNameInMessages(const QString& caption, const QString& fieldName);
-// A text that is not empty and does not read as a date "dd/mm/yyyy".
-bool unreadableDate(std::string_view text);
-QString unreadableDateMessage(const QString& caption, const QString& fieldName);
 // A required value that is missing and whose control cannot take the focus.
 QString requiredValueMessage(const QString& caption, const QString& fieldName);
 inline constexpr const char* kRequiredValueTitle = "Saisie obligatoire"; // UTF-8
 
-// A date outside its limits (0 = no limit) is rejected.
-bool dateRejected(int date, int minimum, int maximum);
-// The message of a rejected date. Dates as "dd/mm/yyyy".
-QString dateLimitMessage(const QString& caption, const QString& fieldName, int minimum,
-                         int maximum);
-inline constexpr const char* kDateCheckTitle = "Contrôle de la date saisie"; // UTF-8
+// The rule of a page's date field between its limits (0 = none), named by its caption.
+DateRule fieldDateRule(const QString& caption, const QString& fieldName, int minimum = 0,
+                       int maximum = 0);
 // Eighteen years before today (the 28th of February when today is the 29th).
 int adultBirthLimit(int today);
 
 // The limits a date field is checked against when the user leaves it.
-enum class DateRule {
+enum class DateLimitKind {
     NotAfterServerToday,     // dates of the past: first registration, order, last service
     NotBeforeServerToday,    // dates to come: availability, latest delivery, next service
     WithinPeriod,            // dates of the accounting period: entry, order, delivery, payment
@@ -66,9 +62,9 @@ struct DateBounds {
     int minimum = 0;
     int maximum = 0;
 };
-// The bounds of a rule; nothing when the field is not checked at all (a client vehicle's end
-// date while neither its order date nor its first registration holds a date).
-std::optional<DateBounds> dateBounds(DateRule rule, const DateLimits& limits);
+// The bounds of a kind of field; nothing when the field is not checked at all (a client vehicle's
+// end date while neither its order date nor its first registration holds a date).
+std::optional<DateBounds> dateBounds(DateLimitKind kind, const DateLimits& limits);
 
 // The warning of a locked record.
 QString lockWarning(bool siteRightsGranted, int lockDate);

@@ -304,16 +304,14 @@ void TAxKelvaro::ngActionEditAccept(int column, int row, const QString& text, bo
     if (FlagLoading || !line || column < actcol::Id || column > kActionColumns)
         return;
     if (column == actcol::Date || column == actcol::FollowUpDate) {
-        const std::string actionDate = toCp1252(ngAction->cell(actcol::Date, row));
-        const ActionDateCheck check =
-            checkActionDate(column, toCp1252(text), line->Cells[column].OrgValue, actionDate,
-                            LimitDateStartOstrel, LimitDateEnd, todayDay());
-        if (check != ActionDateCheck::Accepted) {
+        const DateRule rule = actionDateRule(column, toCp1252(ngAction->cell(actcol::Date, row)),
+                                             LimitDateStartOstrel, LimitDateEnd, todayDay());
+        const DateVerdict verdict = dateVerdict(rule, toCp1252(text), line->Cells[column].OrgValue);
+        if (verdict != DateVerdict::Accepted) {
             accept = false;
-            const QString message =
-                actionDateMessage(check, column, LimitDateStartOstrel, LimitDateEnd, actionDate);
+            const QString message = dateMessage(rule, verdict);
             WriteTrace("Date refusée : " + message);
-            QMessageBox::warning(this, actionDateTitle(column), message);
+            QMessageBox::warning(this, rule.title, message);
         }
     } else if (isSalespersonColumn(column)) {
         // A salesperson is picked from the list: another name is refused without a word.

@@ -4,7 +4,6 @@
 
 #include "app/DayDate.h"
 #include "app/Numbers.h"
-#include "editing/FieldRules.h"
 #include "editing/SaveRules.h"
 #include "grids/GridLines.h"
 #include "view/CaseText.h"
@@ -25,11 +24,6 @@ const std::vector<std::string>& itemsOf(const ActionChoices& choices, int column
 long long storedPosition(std::string_view value)
 {
     return parseWholeNumber(value).value_or(1);
-}
-
-QString dateText(int day)
-{
-    return QString::fromStdString(formatDate(day));
 }
 
 } // namespace
@@ -192,50 +186,15 @@ ActionLineLeave leaveActionLine(std::span<const TsLine> lines, int rowCount, int
     return leave;
 }
 
-ActionDateCheck checkActionDate(int column, std::string_view typed, std::string_view loaded,
-                                std::string_view actionDate, int start, int end, int today)
+DateRule actionDateRule(int column, std::string_view actionDate, int start, int end, int today)
 {
-    if (!typed.empty() && parseDate(typed) == 0)
-        return typed == loaded ? ActionDateCheck::Accepted : ActionDateCheck::Unreadable;
-    const int typedDay = typed.empty() ? today : parseDate(typed);
-    const int loadedDay = parseDate(loaded) != 0 ? parseDate(loaded) : today;
-    ActionDateCheck wrong = ActionDateCheck::Accepted;
-    if (column == actcol::Date) {
-        if ((start != 0 && typedDay < start) || (end != 0 && typedDay > end))
-            wrong = ActionDateCheck::OutsidePeriod;
-    } else {
-        const int action = parseDate(actionDate);
-        if (action != 0 && typedDay < action)
-            wrong = ActionDateCheck::BeforeAction;
-    }
-    return typedDay != loadedDay ? wrong : ActionDateCheck::Accepted;
-}
-
-QString actionDateTitle(int column)
-{
-    return column == actcol::Date ? QStringLiteral("Contrôle de la date Action")
-                                  : QStringLiteral("Contrôle de la date Relance");
-}
-
-QString actionDateMessage(ActionDateCheck check, int column, int start, int end,
-                          std::string_view actionDate)
-{
-    const QString field =
-        column == actcol::Date ? QStringLiteral("DateAction") : QStringLiteral("DateRelance");
-    switch (check) {
-    case ActionDateCheck::Unreadable:
-        return unreadableDateMessage(QString(), field);
-    case ActionDateCheck::OutsidePeriod:
-        return QStringLiteral("La valeur du champ \"%1\" doit être comprise entre le \"%2\" et le "
-                              "\"%3\"")
-            .arg(field, dateText(start), dateText(end));
-    case ActionDateCheck::BeforeAction:
-        return QStringLiteral("La valeur du champ \"%1\" doit être supérieure au \"%2\"")
-            .arg(field, dateText(parseDate(actionDate)));
-    case ActionDateCheck::Accepted:
-        break;
-    }
-    return {};
+    if (column == actcol::Date)
+        return rangeDateRule(start, end, today, QStringLiteral("DateAction"),
+                             QStringLiteral("Contrôle de la date Action"));
+    return {.minimum = parseDate(actionDate),
+            .emptyDay = today,
+            .name = QStringLiteral("DateRelance"),
+            .title = QStringLiteral("Contrôle de la date Relance")};
 }
 
 FollowUpDue followUpDue(std::string_view followUpDate, int today)

@@ -10,6 +10,7 @@
 
 #include <QString>
 
+#include "editing/DateRule.h"
 #include "server/TXml.h"
 #include "view/TsPage.h"
 
@@ -114,18 +115,9 @@ struct ActionLineLeave {
 ActionLineLeave leaveActionLine(std::span<const TsLine> lines, int rowCount, int targetRow,
                                 bool newActionTested);
 
-// The check of a typed action date (column 2) or follow-up date (column 7). A text that is not
-// a date is refused unless it was loaded so; an empty one reads as today. A date that is wrong
-// is refused unless it is the loaded one.
-enum class ActionDateCheck { Accepted, Unreadable, OutsidePeriod, BeforeAction };
-// start and end bound the action date (0 = none); actionDate is the line's action date as shown.
-ActionDateCheck checkActionDate(int column, std::string_view typed, std::string_view loaded,
-                                std::string_view actionDate, int start, int end, int today);
-// "Contrôle de la date Action" or "Contrôle de la date Relance".
-QString actionDateTitle(int column);
-// The message of a refused date; limits not set are written as the zero date.
-QString actionDateMessage(ActionDateCheck check, int column, int start, int end,
-                          std::string_view actionDate);
+// The rule of a typed action date (column 2), between start and end (0 = none), or follow-up
+// date (column 7), not before the action date as shown. An empty text reads as today.
+DateRule actionDateRule(int column, std::string_view actionDate, int start, int end, int today);
 
 // How soon a follow-up is due: past, within the next seven days, or later (or no date).
 enum class FollowUpDue { Later, Soon, Past };

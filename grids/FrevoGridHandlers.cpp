@@ -106,17 +106,16 @@ void TAxKelvaro::ngFrevoEditAccept(int column, int row, const QString& text, boo
     if (FlagLoading || column != frevocol::Date || !line)
         return;
     TsDesc& cell = line->Cells[frevocol::Date];
-    const FrevoDateCheck check = checkFrevoDate(toCp1252(text), cell.OrgValue, LimitDateStartFrevo,
-                                                LimitDateEnd, todayDay());
-    accept = check == FrevoDateCheck::Accepted;
+    const DateRule rule = frevoDateRule(LimitDateStartFrevo, LimitDateEnd, todayDay());
+    const DateVerdict verdict = dateVerdict(rule, toCp1252(text), cell.OrgValue);
+    accept = verdict == DateVerdict::Accepted;
     if (accept)
         return;
     // The refused date leaves the line: its statement goes back to the date the cell shows.
     cell.Value = toCp1252(ngFrevo->cell(frevocol::Date, row));
     TestFrevoUpdate(row + 1);
     WriteTrace("Date Frevo refusée : " + text);
-    QMessageBox::warning(this, QString::fromUtf8(kFrevoDateTitle),
-                         frevoDateMessage(check, LimitDateStartFrevo, LimitDateEnd));
+    QMessageBox::warning(this, rule.title, dateMessage(rule, verdict));
 }
 
 void TAxKelvaro::ngFrevoAfterEdit(int, int)

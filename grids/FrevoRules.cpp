@@ -5,7 +5,6 @@
 #include "app/DayDate.h"
 #include "app/Numbers.h"
 #include "editing/Computations.h"
-#include "editing/FieldRules.h"
 #include "editing/Statements.h"
 #include "grids/GridLines.h"
 #include "view/CaseText.h"
@@ -137,32 +136,10 @@ std::string frevoTotalText(double total)
     return total == 0 ? std::string() : formatAmount(total);
 }
 
-FrevoDateCheck checkFrevoDate(std::string_view typed, std::string_view loaded, int start, int end,
-                              int today)
+DateRule frevoDateRule(int start, int end, int today)
 {
-    const int typedDay = parseDate(typed);
-    if (!typed.empty() && typedDay == 0 && typed != loaded)
-        return FrevoDateCheck::Unreadable;
-    // What does not read as a date stands for now.
-    const bool typedNow = typedDay == 0;
-    const int day = typedNow ? today : typedDay;
-    const bool wrong = day == 0 || (start != 0 && day < start) || (end != 0 && day > end);
-    if (!wrong)
-        return FrevoDateCheck::Accepted;
-    // A date already outside the limits when loaded may be committed unchanged.
-    const int old = parseDate(loaded);
-    const bool unchanged = typedNow ? old == 0 : typedDay == old;
-    return unchanged ? FrevoDateCheck::Accepted : FrevoDateCheck::OutOfLimits;
-}
-
-QString frevoDateMessage(FrevoDateCheck check, int start, int end)
-{
-    if (check == FrevoDateCheck::Unreadable)
-        return unreadableDateMessage(QString(), QStringLiteral("DateFrevo"));
-    // A limit that is not set is written as the zero date.
-    return QStringLiteral("La valeur du champ \"DateFrevo\" doit être comprise entre le \"%1\" et "
-                          "le \"%2\"")
-        .arg(QString::fromStdString(formatDate(start)), QString::fromStdString(formatDate(end)));
+    return rangeDateRule(start, end, today, QStringLiteral("DateFrevo"),
+                         QStringLiteral("Contrôle de la date Frevo"));
 }
 
 std::vector<std::string> frevoCompletionItems(const ListSource& lists, std::string_view list)

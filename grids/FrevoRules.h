@@ -8,6 +8,7 @@
 
 #include <QString>
 
+#include "editing/DateRule.h"
 #include "server/TXml.h"
 #include "view/ListSource.h"
 #include "view/TsPage.h"
@@ -38,7 +39,6 @@ inline constexpr const char* kFrevoNewMarker = "1";
 inline constexpr const char* kFrevoNoAction = "2";
 inline constexpr const char* kFrevoDeleteHint = "pour supprimer ce Frevo";    // UTF-8
 inline constexpr const char* kFrevoNewHint = "pour ajouter un nouveau Frevo"; // UTF-8
-inline constexpr const char* kFrevoDateTitle = "Contrôle de la date Frevo";   // UTF-8
 
 // One described column: the cell description of the template line, its caption and width (0
 // hides the column).
@@ -101,13 +101,9 @@ FrevoTotals frevoTotals(std::span<const TsLine> lines, std::string_view delivery
 // A total as shown: "0.00", empty when it is 0.
 std::string frevoTotalText(double total);
 
-// The check of a typed cost date against the limits (0 = none).
-enum class FrevoDateCheck { Accepted, OutOfLimits, Unreadable };
-// A date outside the limits (or day 0) is refused unless it is the loaded one; an empty text
-// reads as today, a text that is not a date is refused unless it was loaded so.
-FrevoDateCheck checkFrevoDate(std::string_view typed, std::string_view loaded, int start, int end,
-                              int today);
-QString frevoDateMessage(FrevoDateCheck check, int start, int end);
+// The rule of a typed cost date between the limits (0 = none): an empty text reads as today,
+// and the message names both limits.
+DateRule frevoDateRule(int start, int end, int today);
 
 // Entries of a completion list ("LibFrevo" or "Fournisseur") of the lists document.
 std::vector<std::string> frevoCompletionItems(const ListSource& lists, std::string_view list);

@@ -2,6 +2,8 @@
 
 #include "app/DayDate.h"
 #include "editing/FieldRules.h"
+#include "grids/ActionRules.h"
+#include "grids/FrevoRules.h"
 
 TEST(FieldRules, ComboValues)
 {
@@ -24,23 +26,58 @@ TEST(FieldRules, ListBoxValues)
     EXPECT_EQ(listBoxValue({false, true, false}, texts, ";A;;C").value, ";;");
 }
 
-TEST(FieldRules, DateLimitsAndMessages)
+// Every date typed, on a page, a cost line or an action, is judged by one rule.
+TEST(DateRule, VerdictsAndMessages)
 {
-    const int min = parseDate("01/01/2026"), max = parseDate("09/12/2026");
-    EXPECT_TRUE(dateRejected(max + 1, min, max));
-    EXPECT_TRUE(dateRejected(min - 1, min, max));
-    EXPECT_FALSE(dateRejected(max, min, max));
-    EXPECT_FALSE(dateRejected(max + 100, min, 0));
-    EXPECT_TRUE(dateRejected(0, min, 0)); // a cleared date below a minimum
-    EXPECT_EQ(dateLimitMessage("Date d'entrée :", "DateEntree", min, max),
-              QString::fromUtf8("La valeur du champ \"Date d'entrée \" doit être comprise entre le "
-                                "\"01/01/2026\" et le \"09/12/2026\""));
-    EXPECT_EQ(
-        dateLimitMessage(":", "MEC", 0, max),
-        QString::fromUtf8("La valeur du champ \"MEC\" doit être inférieure au \"09/12/2026\""));
-    EXPECT_EQ(
-        dateLimitMessage("Dispo", "D", max, 0),
-        QString::fromUtf8("La valeur du champ \"Dispo\" doit être supérieure au \"09/12/2026\""));
+    const int min = parseDate("01/01/2026"), max = parseDate("09/12/2026"), today = max;
+    const DateRule page = fieldDateRule("Date d'entrée :", "DateEntree", min, max);
+    const DateRule dispo = fieldDateRule("Dispo", "D", min, 0),
+                   mec = fieldDateRule(":", "M", 0, max);
+    const DateRule cost = frevoDateRule(parseDate("01/01/2024"), today, today);
+    const DateRule late = frevoDateRule(min, today - 1, today), open = frevoDateRule(min, 0, today);
+    const DateRule action = actionDateRule(actcol::Date, "", 0, parseDate("31/05/2026"), today);
+    const DateRule followUp = actionDateRule(actcol::FollowUpDate, "15/05/2026", min, max, today);
+    const DateVerdict ok = DateVerdict::Accepted, bad = DateVerdict::Unreadable,
+                      out = DateVerdict::OutOfLimits;
+    const auto between = [](const char* name, const char* a, const char* b) {
+        return QString("\"%1\" doit être comprise entre le \"%2\" et le \"%3\"").arg(name, a, b);
+    };
+    const struct {
+        DateRule rule;
+        const char *typed, *loaded;
+        DateVerdict verdict;
+        QString message; // after "La valeur du champ "
+    } cases[] = {
+        {page, "10/12/2026", "", out, between("Date d'entrée ", "01/01/2026", "09/12/2026")},
+        {page, "31/12/2025", "", out, between("Date d'entrée ", "01/01/2026", "09/12/2026")},
+        {page, "09/12/2026", "", ok, ""},
+        {dispo, "18/03/2027", "", ok, ""},
+        {dispo, "", "10/06/2026", out, "\"Dispo\" doit être supérieure au \"01/01/2026\""},
+        {mec, "10/12/2026", "", out, "\"M\" doit être inférieure au \"09/12/2026\""},
+        {cost, "01/06/2025", "02/10/2026", ok, ""},
+        {cost, "31/12/2023", "02/10/2026", out, between("DateFrevo", "01/01/2024", "09/12/2026")},
+        {cost, "10/12/2026", "", out, between("DateFrevo", "01/01/2024", "09/12/2026")},
+        {cost, "15/03/2020", "15/03/2020", ok, ""},
+        {cost, "31/0_/____", "", bad, "\"DateFrevo\" n'est pas une date valide (jj/mm/aaaa)."},
+        {cost, "", "02/10/2026", ok, ""}, // reads as today
+        {late, "", "", ok, ""},           // today, as loaded
+        {late, "", "inconnue", ok, ""},   // not a date: today too
+        {late, "", "02/10/2026", out, between("DateFrevo", "01/01/2026", "08/12/2026")},
+        {open, "31/12/2025", "", out, between("DateFrevo", "01/01/2026", "30/12/1899")},
+        {followUp, "10/05/2026", "", out, "\"DateRelance\" doit être supérieure au \"15/05/2026\""},
+        {followUp, "10/05/2026", "10/05/2026", ok, ""},
+        {action, "02/06/2026", "", out, between("DateAction", "30/12/1899", "31/05/2026")},
+        {action, "12/0_/____", "", bad, "\"DateAction\" n'est pas une date valide (jj/mm/aaaa)."},
+        {action, "bientôt", "bientôt", ok, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.typed) + " / " + c.loaded);
+        const DateVerdict verdict = dateVerdict(c.rule, c.typed, c.loaded);
+        EXPECT_EQ(verdict, c.verdict);
+        EXPECT_EQ(dateMessage(c.rule, verdict),
+                  c.message.isEmpty() ? QString() : "La valeur du champ " + c.message);
+    }
+    EXPECT_EQ(followUp.title, "Contrôle de la date Relance");
     EXPECT_EQ(formatDate(adultBirthLimit(parseDate("09/12/2026"))), "09/12/2008");
     EXPECT_EQ(formatDate(adultBirthLimit(parseDate("29/02/2028"))), "28/02/2010");
 }
@@ -79,29 +116,29 @@ TEST(FieldRules, DateBoundsOfEachRule)
     limits.periodEnd = parseDate("10/06/2026");
     limits.today = parseDate("29/02/2024");
     struct Case {
-        DateRule rule;
+        DateLimitKind kind;
         int minimum;
         int maximum;
     };
-    for (const Case& c : {Case{DateRule::NotAfterServerToday, 0, limits.serverToday},
-                          Case{DateRule::NotBeforeServerToday, limits.serverToday, 0},
-                          Case{DateRule::WithinPeriod, limits.periodStart, limits.periodEnd},
-                          Case{DateRule::AdultBirth, 0, parseDate("28/02/2006")}}) {
-        const std::optional<DateBounds> bounds = dateBounds(c.rule, limits);
+    for (const Case& c : {Case{DateLimitKind::NotAfterServerToday, 0, limits.serverToday},
+                          Case{DateLimitKind::NotBeforeServerToday, limits.serverToday, 0},
+                          Case{DateLimitKind::WithinPeriod, limits.periodStart, limits.periodEnd},
+                          Case{DateLimitKind::AdultBirth, 0, parseDate("28/02/2006")}}) {
+        const std::optional<DateBounds> bounds = dateBounds(c.kind, limits);
         ASSERT_TRUE(bounds);
         EXPECT_EQ(bounds->minimum, c.minimum);
         EXPECT_EQ(bounds->maximum, c.maximum);
     }
     // The end of a client vehicle's warranty: after its order, else after its first registration.
-    EXPECT_FALSE(dateBounds(DateRule::AfterOrderOrCirculation, limits));
+    EXPECT_FALSE(dateBounds(DateLimitKind::AfterOrderOrCirculation, limits));
     limits.circulationDate = "01/02/2001";
-    EXPECT_EQ(dateBounds(DateRule::AfterOrderOrCirculation, limits)->minimum,
+    EXPECT_EQ(dateBounds(DateLimitKind::AfterOrderOrCirculation, limits)->minimum,
               parseDate("01/02/2001"));
     limits.orderDate = "03/04/2001";
-    EXPECT_EQ(dateBounds(DateRule::AfterOrderOrCirculation, limits)->minimum,
+    EXPECT_EQ(dateBounds(DateLimitKind::AfterOrderOrCirculation, limits)->minimum,
               parseDate("03/04/2001"));
     limits.orderDate = "bientôt";
-    EXPECT_EQ(dateBounds(DateRule::AfterOrderOrCirculation, limits)->minimum,
+    EXPECT_EQ(dateBounds(DateLimitKind::AfterOrderOrCirculation, limits)->minimum,
               parseDate("01/02/2001"));
 }
 

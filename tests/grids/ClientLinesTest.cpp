@@ -151,36 +151,9 @@ TEST(ActionRules, ShownTextsOfStoredValues)
     EXPECT_EQ(actionValueOfText(actcol::Type, "", "0"), "");
 }
 
-TEST(ActionRules, DatesOfAnAction)
+TEST(ActionRules, HowSoonAFollowUpIsDue)
 {
-    const int start = parseDate("01/01/2026");
-    const int end = parseDate("31/05/2026");
     const int today = parseDate("20/05/2026");
-    struct Case {
-        int column;
-        const char* typed;
-        const char* loaded;
-        ActionDateCheck check;
-    } cases[] = {
-        {actcol::FollowUpDate, "10/05/2026", "", ActionDateCheck::BeforeAction},
-        {actcol::FollowUpDate, "10/05/2026", "10/05/2026", ActionDateCheck::Accepted},
-        {actcol::FollowUpDate, "16/05/2026", "", ActionDateCheck::Accepted},
-        {actcol::Date, "02/06/2026", "", ActionDateCheck::OutsidePeriod},
-        {actcol::Date, "31/12/2025", "31/12/2025", ActionDateCheck::Accepted},
-        {actcol::Date, "12/0_/____", "", ActionDateCheck::Unreadable},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(checkActionDate(c.column, c.typed, c.loaded, "15/05/2026", start, end, today),
-                  c.check)
-            << c.typed;
-    EXPECT_EQ(actionDateTitle(actcol::FollowUpDate), "Contrôle de la date Relance");
-    EXPECT_EQ(actionDateMessage(ActionDateCheck::BeforeAction, actcol::FollowUpDate, start, end,
-                                "15/05/2026"),
-              "La valeur du champ \"DateRelance\" doit être supérieure au \"15/05/2026\"");
-    EXPECT_EQ(actionDateMessage(ActionDateCheck::OutsidePeriod, actcol::Date, 0, end, ""),
-              "La valeur du champ \"DateAction\" doit être comprise entre le \"30/12/1899\" et "
-              "le \"31/05/2026\"");
-
     const std::pair<const char*, FollowUpDue> due[] = {{"19/05/2026", FollowUpDue::Past},
                                                        {"20/05/2026", FollowUpDue::Soon},
                                                        {"27/05/2026", FollowUpDue::Soon},

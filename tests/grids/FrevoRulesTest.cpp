@@ -178,32 +178,6 @@ TEST(FrevoRules, LockedLinesAndRights)
     EXPECT_EQ(frevoAddRights({columns[0]}), "");
 }
 
-TEST(FrevoRules, DatesCheckedAgainstTheLimitsUnlessUnchanged)
-{
-    const int start = dayFromCivil(2024, 1, 1);
-    const int today = dayFromCivil(2026, 12, 9);
-    const struct {
-        const char* typed;
-        const char* loaded;
-        int end;
-        FrevoDateCheck expected;
-    } cases[] = {
-        {"01/06/2025", "02/10/2026", today, FrevoDateCheck::Accepted},
-        {"31/12/2023", "02/10/2026", today, FrevoDateCheck::OutOfLimits},
-        {"10/12/2026", "", today, FrevoDateCheck::OutOfLimits},
-        {"15/03/2020", "15/03/2020", today, FrevoDateCheck::Accepted}, // loaded so
-        {"31/0_/____", "02/10/2026", today, FrevoDateCheck::Unreadable},
-        {"", "02/10/2026", today, FrevoDateCheck::Accepted},        // reads as today
-        {"", "", today - 1, FrevoDateCheck::Accepted},              // now, as loaded
-        {"", "02/10/2026", today - 1, FrevoDateCheck::OutOfLimits}, // now, unlike loaded
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(checkFrevoDate(c.typed, c.loaded, start, c.end, today), c.expected) << c.typed;
-    EXPECT_EQ(frevoDateMessage(FrevoDateCheck::OutOfLimits, start, 0),
-              "La valeur du champ \"DateFrevo\" doit être comprise entre le \"01/01/2024\" et le "
-              "\"30/12/1899\"");
-}
-
 TEST(FrevoRules, TheFixedFeeOnceForPrivateBuyersAtASiteWithAFee)
 {
     const auto record = [](const char* type) {
