@@ -1,53 +1,29 @@
-// What the user does while a request runs: keys and clicks wait for its end and then arrive, in
-// order, where they were meant; the window manager's close request is taken at once.
-#include <QCloseEvent>
+// Keys typed while a request runs wait for its end, then reach the field in order. (The window
+// manager's close request, which must not wait, is checked against a server that never ends.)
 #include <QLineEdit>
 #include <QTest>
-#include <QVBoxLayout>
 #include <gtest/gtest.h>
 #include <qpa/qwindowsysteminterface.h>
 
 #include "ui/InputHold.h"
 
-namespace {
-class ClosableWindow : public QWidget {
-public:
-    int closes = 0;
+TEST(InputHold, KeysWaitForTheEndOfTheRequestThenArriveInOrder)
+{
+    QLineEdit field;
+    field.show();
+    field.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&field));
 
-protected:
-    void closeEvent(QCloseEvent* event) override
-    {
-        ++closes;
-        event->ignore();
+    auto hold = std::make_unique<InputHold>(&field);
+    for (const char* key : {"a", "b"}) {
+        for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
+            QWindowSystemInterface::handleKeyEvent(field.windowHandle(), type, Qt::Key_unknown,
+                                                   Qt::NoModifier, key);
     }
-};
-
-void pressKey(QWindow* window, Qt::Key key, const QString& text)
-{
-    QWindowSystemInterface::handleKeyEvent(window, QEvent::KeyPress, key, Qt::NoModifier, text);
-    QWindowSystemInterface::handleKeyEvent(window, QEvent::KeyRelease, key, Qt::NoModifier, text);
-}
-} // namespace
-
-TEST(InputHold, KeysWaitForTheRequestAndTheCloseRequestDoesNot)
-{
-    ClosableWindow window;
-    auto* field = new QLineEdit(&window);
-    (new QVBoxLayout(&window))->addWidget(field);
-    window.show();
-    window.activateWindow();
-    field->setFocus();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-
-    auto hold = std::make_unique<InputHold>(&window);
-    pressKey(window.windowHandle(), Qt::Key_A, "a");
-    pressKey(window.windowHandle(), Qt::Key_B, "b");
-    QWindowSystemInterface::handleCloseEvent(window.windowHandle());
     QTest::qWait(50); // the event loop of the request runs
-    EXPECT_EQ(field->text(), "");
-    EXPECT_EQ(window.closes, 1);
+    EXPECT_EQ(field.text(), "");
 
     hold.reset(); // the request is over
     QTest::qWait(50);
-    EXPECT_EQ(field->text(), "ab");
+    EXPECT_EQ(field.text(), "ab");
 }
