@@ -58,26 +58,10 @@ std::array<bool, kActionColumns + 1> columnRights(TAxKelvaro& w, const TsLine& m
     return rights;
 }
 
-// The entry of a grid row, or nothing outside the lines.
-TsLine* actionLine(TAxKelvaro& w, int row)
-{
-    const std::size_t entry = std::size_t(row) + 1;
-    return row >= 0 && entry < w.ActionRows.size() ? &w.ActionRows[entry] : nullptr;
-}
-
-bool otherLinePending(const TAxKelvaro& w, std::size_t entry)
-{
-    for (std::size_t e = 1; e < w.ActionRows.size(); ++e) {
-        if (e != entry && !w.ActionRows[e].Statement.empty())
-            return true;
-    }
-    return false;
-}
-
 // The text of a cell becomes the value it stands for; the line's statement follows.
 void recordActionText(TAxKelvaro& w, int column, int row, const QString& text, bool editing)
 {
-    TsLine* line = actionLine(w, row);
+    TsLine* line = lineOfRow(w.ActionRows, row);
     if (w.FlagLoading || !line || column < actcol::Id || column > kActionColumns)
         return;
     TsDesc& cell = line->Cells[column];
@@ -99,7 +83,7 @@ void recordActionText(TAxKelvaro& w, int column, int row, const QString& text, b
 // A refused text is not taken: the cell's value goes back to what it was before the edit.
 void withdrawRefusedText(TAxKelvaro& w, int column, int row)
 {
-    TsLine* line = actionLine(w, row);
+    TsLine* line = lineOfRow(w.ActionRows, row);
     if (!line || w.ActionEditBefore.column != column || w.ActionEditBefore.row != row)
         return;
     line->Cells[column].Value = w.ActionEditBefore.value;
@@ -127,7 +111,7 @@ void deleteActionLine(TAxKelvaro& w, int row)
         return;
     const std::size_t entry = std::size_t(row) + 1;
     // One line is sent per save: a line left with changes goes first.
-    if (otherLinePending(w, entry) && !savedBeforeGridCommand(w))
+    if (otherLinePending(w.ActionRows, entry) && !savedBeforeGridCommand(w))
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     if (w.TestActionUpdate(-int(entry)) && savedBeforeGridCommand(w))
@@ -252,7 +236,7 @@ void TAxKelvaro::JvXPBtnNewActionClick()
         return;
     }
     // A line left with changes is saved first: the new action is then the line being entered.
-    if (otherLinePending(*this, 0) && !savedBeforeGridCommand(*this))
+    if (otherLinePending(ActionRows, 0) && !savedBeforeGridCommand(*this))
         return;
     FlagNewAction = true;
     DataGrid& grid = *ngAction;
@@ -300,7 +284,7 @@ void TAxKelvaro::ngActionChange(int column, int row)
 
 void TAxKelvaro::ngActionEditAccept(int column, int row, const QString& text, bool& accept)
 {
-    TsLine* line = actionLine(*this, row);
+    TsLine* line = lineOfRow(ActionRows, row);
     if (FlagLoading || !line || column < actcol::Id || column > kActionColumns)
         return;
     if (column == actcol::Date || column == actcol::FollowUpDate) {

@@ -15,13 +15,6 @@
 
 namespace {
 
-// The entry of a grid row, or nothing.
-TsLine* lineOfRow(TAxKelvaro& w, int row)
-{
-    const std::size_t entry = std::size_t(row) + 1;
-    return row >= 0 && entry < w.FrevoRows.size() ? &w.FrevoRows[entry] : nullptr;
-}
-
 // Another operation holds the hourglass: the markers do nothing meanwhile.
 bool busy()
 {
@@ -38,19 +31,6 @@ public:
             QApplication::restoreOverrideCursor();
     }
 };
-
-// A line other than the one of the target row waits to be sent.
-bool otherLinePending(const TAxKelvaro& w, int row)
-{
-    if (w.FrevoRows.empty())
-        return false;
-    const std::size_t last = std::min(std::size_t(w.ngFrevo->rowCount()), w.FrevoRows.size() - 1);
-    for (std::size_t e = 1; e <= last; ++e) {
-        if (!w.FrevoRows[e].Statement.empty() && e != std::size_t(row) + 1)
-            return true;
-    }
-    return false;
-}
 
 QStringList toItems(const std::vector<std::string>& entries)
 {
@@ -75,7 +55,7 @@ void attachCompletion(TAxKelvaro& w, int column)
 
 void enableFrevoColumns(TAxKelvaro& w, int row)
 {
-    const TsLine* line = lineOfRow(w, row);
+    const TsLine* line = lineOfRow(w.FrevoRows, row);
     if (!line)
         return;
     // Without the right to add lines there is no new line: the last line shown then opens only
@@ -90,7 +70,7 @@ void enableFrevoColumns(TAxKelvaro& w, int row)
 
 void TAxKelvaro::ngFrevoEdit(int column, int row, const QString& text)
 {
-    TsLine* line = lineOfRow(*this, row);
+    TsLine* line = lineOfRow(FrevoRows, row);
     if (FlagLoading || column == frevocol::Marker || !line)
         return;
     if (column == frevocol::Label || column == frevocol::Supplier)
@@ -102,7 +82,7 @@ void TAxKelvaro::ngFrevoEdit(int column, int row, const QString& text)
 
 void TAxKelvaro::ngFrevoEditAccept(int column, int row, const QString& text, bool& accept)
 {
-    TsLine* line = lineOfRow(*this, row);
+    TsLine* line = lineOfRow(FrevoRows, row);
     if (FlagLoading || column != frevocol::Date || !line)
         return;
     TsDesc& cell = line->Cells[frevocol::Date];
@@ -126,7 +106,7 @@ void TAxKelvaro::ngFrevoAfterEdit(int, int)
 
 void TAxKelvaro::ngFrevoChange(int column, int row)
 {
-    TsLine* line = lineOfRow(*this, row);
+    TsLine* line = lineOfRow(FrevoRows, row);
     if (FlagLoading || column == frevocol::Marker || !line)
         return;
     TsDesc& cell = line->Cells[column];
@@ -143,11 +123,11 @@ void TAxKelvaro::ngFrevoBeforeSelect(int, int row, bool& accept)
     if (FlagLoading)
         return;
     // The line left is saved first, whichever cell of another line is chosen.
-    if (otherLinePending(*this, row) && JvXPBtnSave->isEnabled()) {
+    if (otherLinePending(FrevoRows, std::size_t(row) + 1) && JvXPBtnSave->isEnabled()) {
         const int loads = FrevoLoads;
         SaveChanges();
         // Lines reloaded meanwhile are no longer those the user aimed at.
-        accept = FrevoLoads == loads && !otherLinePending(*this, row);
+        accept = FrevoLoads == loads && !otherLinePending(FrevoRows, std::size_t(row) + 1);
     }
     if (accept)
         enableFrevoColumns(*this, row);
@@ -155,7 +135,7 @@ void TAxKelvaro::ngFrevoBeforeSelect(int, int row, bool& accept)
 
 void TAxKelvaro::ngFrevoCellClick(int column, int row)
 {
-    TsLine* line = lineOfRow(*this, row);
+    TsLine* line = lineOfRow(FrevoRows, row);
     if (FlagLoading || !line)
         return;
     if (column != frevocol::Marker) {

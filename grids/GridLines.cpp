@@ -93,3 +93,18 @@ int rowAfterSort(const std::vector<int>& order, int before)
     }
     return -1;
 }
+
+TsLine* lineOfRow(std::vector<TsLine>& lines, int row)
+{
+    const std::size_t entry = std::size_t(row) + 1;
+    return row >= 0 && entry < lines.size() ? &lines[entry] : nullptr;
+}
+
+bool otherLinePending(const std::vector<TsLine>& lines, std::size_t entry)
+{
+    for (std::size_t e = 1; e < lines.size(); ++e) {
+        if (e != entry && !lines[e].Statement.empty())
+            return true;
+    }
+    return false;
+}

@@ -37,3 +37,8 @@ int itemWholeNumber(const TXml& item, const char* name, int fallback);
 bool followSortedRows(std::vector<TsLine>& lines, const std::vector<int>& order);
 // The row, in the order shown, that the row `before` had before the sort; -1 when none.
 int rowAfterSort(const std::vector<int>& order, int before);
+
+// The line of a grid row (entry 1 + row), or nothing outside the lines.
+TsLine* lineOfRow(std::vector<TsLine>& lines, int row);
+// A line other than the given entry waits to be sent (entry 0: any line).
+bool otherLinePending(const std::vector<TsLine>& lines, std::size_t entry);
