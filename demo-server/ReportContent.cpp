@@ -3,6 +3,7 @@
 #include <cmath>
 #include <map>
 
+#include "app/Numbers.h"
 #include "demo-server/RecordDocuments.h"
 #include "demo-server/Sqlite.h"
 #include "demo-server/ValueFormat.h"

@@ -1,8 +1,9 @@
 #include "demo-server/ValueFormat.h"
 
 #include <charconv>
-#include <cmath>
 #include <system_error>
+
+#include "app/Numbers.h"
 
 namespace {
 
@@ -43,15 +44,6 @@ std::optional<double> readAmount(std::string_view text)
     if (text.empty() || error != std::errc() || end != text.data() + text.size())
         return std::nullopt;
     return value;
-}
-
-std::string formatAmount(double value)
-{
-    const double rounded = std::round(value * 100.0) / 100.0;
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, rounded == 0 ? 0.0 : rounded,
-                                      std::chars_format::fixed, 2);
-    return std::string(buffer, result.ptr);
 }
 
 std::string documentAmount(std::string_view stored)

@@ -18,6 +18,3 @@ std::string documentAmount(std::string_view stored);
 
 // Reads a number written with a point; nothing when the text is not one.
 std::optional<double> readAmount(std::string_view text);
-
-// Two decimals with a point, whatever the locale.
-std::string formatAmount(double value);

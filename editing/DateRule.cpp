@@ -2,14 +2,10 @@
 
 #include "app/DayDate.h"
 
-namespace {
-
 QString dateText(int day)
 {
     return QString::fromStdString(formatDate(day));
 }
-
-} // namespace
 
 DateVerdict dateVerdict(const DateRule& rule, std::string_view typed, std::string_view loaded)
 {

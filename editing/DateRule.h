@@ -32,3 +32,5 @@ DateVerdict dateVerdict(const DateRule& rule, std::string_view typed, std::strin
 DateRule rangeDateRule(int start, int end, int today, const QString& name, const QString& title);
 // Why a date is refused, dates as "dd/mm/yyyy"; empty when it is accepted.
 QString dateMessage(const DateRule& rule, DateVerdict verdict);
+// A day as the date messages write it, "dd/mm/yyyy".
+QString dateText(int day);

@@ -5,11 +5,6 @@
 
 namespace {
 constexpr char16_t kBackspace = 8;
-
-QString dateText(int day)
-{
-    return QString::fromStdString(formatDate(day));
-}
 } // namespace
 
 std::string comboValue(bool byIndex, bool blankFirst, int itemIndex, int infoType,
