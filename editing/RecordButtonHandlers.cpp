@@ -2,6 +2,7 @@
 // sweep of cancelled new-vehicle orders.
 #include "ui/TAxKelvaro.h"
 
+#include <QDateTime>
 #include <QMessageBox>
 
 #include <algorithm>
@@ -79,6 +80,8 @@ void TAxKelvaro::JvXPBtnNewVOClick()
     if (!commitFocusedControl() || !saveBeforeLeaving())
         return; // the record shown keeps its pending changes
     FlagNewEnreg = true;
+    // Each new record has a journal of its own, named by when it was started.
+    NewRecordStarted = QDateTime::currentSecsSinceEpoch();
     const std::string kind = toCp1252(JvXPBtnNewVO->text());
     startBlankRecord();
     if (kind == "CL") {

@@ -135,6 +135,14 @@ TEST_F(EditJournalWindow, AbandonedEditsLeaveNoJournalAndADamagedOneIsSetAside)
         "Un journal de modifications endommagé a été mis de côté : "));
     EXPECT_TRUE(fs::exists(path + ".endommage"));
     EXPECT_FALSE(w().JvXPBtnSave->isEnabled());
+
+    // A new record's journal is named by when the record was started, never "nouveau-0".
+    w().JvXPBtnNewVOClick();
+    ASSERT_TRUE(w().FlagNewEnreg);
+    retype(w().cInfoMarque, "RENAULT");
+    w().Timer1Timer();
+    ASSERT_EQ(journalFiles(folder()).size(), 1u);
+    EXPECT_EQ(journalFiles(folder()).at(0).find("nouveau-0"), std::string::npos);
 }
 
 TEST_F(EditJournalWindow, AFieldTheUserCannotTypeInIsNotRestoredButListed)
