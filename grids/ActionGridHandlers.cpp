@@ -52,10 +52,8 @@ void setMarker(DataGrid& grid, int row, const char* marker, const char* hint)
 
 std::array<bool, kActionColumns + 1> columnRights(TAxKelvaro& w, const TsLine& model)
 {
-    std::array<bool, kActionColumns + 1> rights{};
-    for (int k = actcol::Id; k <= kActionColumns; ++k)
-        rights[std::size_t(k)] = w.GetDataRights(model.Cells[k].Rights);
-    return rights;
+    return lineColumnRights<kActionColumns + 1>(
+        model, [&w](const std::string& rights) { return w.GetDataRights(rights); });
 }
 
 // The text of a cell becomes the value it stands for; the line's statement follows.

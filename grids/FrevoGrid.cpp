@@ -12,6 +12,7 @@
 #include "editing/SaveRules.h"
 #include "grids/FrevoRules.h"
 #include "grids/FrevoWindow.h"
+#include "grids/GridLines.h"
 #include "server/Endpoints.h"
 #include "ui/controls/AllKinds.h"
 #include "ui/grid/DataGrid.h"
@@ -90,10 +91,8 @@ void describeColumns(TAxKelvaro& w)
 
 std::array<bool, 9> frevoColumnRights(TAxKelvaro& w)
 {
-    std::array<bool, 9> rights{};
-    for (int k = 1; k <= kFrevoMaxColumns; ++k)
-        rights[std::size_t(k)] = w.GetDataRights(w.FrevoRows.front().Cells[k].Rights);
-    return rights;
+    return lineColumnRights<kFrevoMaxColumns + 1>(
+        w.FrevoRows.front(), [&w](const std::string& rights) { return w.GetDataRights(rights); });
 }
 
 void TAxKelvaro::LoadInfoFrevo()

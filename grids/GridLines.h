@@ -1,7 +1,10 @@
 #pragma once
 
+#include <array>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "server/TXml.h"
@@ -42,3 +45,16 @@ int rowAfterSort(const std::vector<int>& order, int before);
 TsLine* lineOfRow(std::vector<TsLine>& lines, int row);
 // A line other than the given entry waits to be sent (entry 0: any line).
 bool otherLinePending(const std::vector<TsLine>& lines, std::size_t entry);
+
+// The user's right on each column of a line grid (index = grid column, 0 unused), from the rights
+// of the model line's cells as the user's groups grant them.
+template <std::size_t N>
+std::array<bool, N> lineColumnRights(const TsLine& model,
+                                     const std::function<bool(const std::string&)>& granted)
+{
+    static_assert(N <= std::extent_v<decltype(TsLine::Cells)>);
+    std::array<bool, N> rights{};
+    for (std::size_t k = 1; k < N; ++k)
+        rights[k] = granted(model.Cells[k].Rights);
+    return rights;
+}
