@@ -368,11 +368,3 @@ void TAxKelvaro::ngActionCellFormating(int column, int row, CellFormat& format)
         format.fontColor = color::Blue;
     }
 }
-
-void TAxKelvaro::ngActionRowsSorted(const std::vector<int>& order)
-{
-    if (!followSortedRows(ActionRows, order))
-        WriteTrace("Actions : tri sans lignes correspondantes");
-    if (ActionEditBefore.row >= 0)
-        ActionEditBefore.row = rowAfterSort(order, ActionEditBefore.row);
-}

@@ -183,9 +183,3 @@ void TAxKelvaro::ngFrevoCellFormating(int column, int, CellFormat& format)
         return;
     format.fontColor = column == frevocol::Accounting ? color::Red : color::Blue;
 }
-
-void TAxKelvaro::ngFrevoRowsSorted(const std::vector<int>& order)
-{
-    if (!followSortedRows(FrevoRows, order))
-        WriteTrace("Frais de remise en état : tri sans lignes correspondantes");
-}

@@ -9,6 +9,7 @@
 #include <QLabel>
 
 #include "app/Cp1252.h"
+#include "app/IniFile.h"
 #include "editing/SaveRules.h"
 #include "photos/BusyCursor.h"
 #include "photos/FrmBlur.h"
@@ -32,6 +33,43 @@ std::string fileBytes(const QString& path)
     return std::string(bytes.constData(), std::size_t(bytes.size()));
 }
 
+// The FTP server of the photos from the section "Deployment" of the settings; nothing when none
+// is set.
+std::optional<FtpEndpoint> photoFtpEndpoint(const QString& settingsPath, bool proxied)
+{
+    auto value = [&](const char* key) {
+        return toCp1252(QString::fromStdString(
+            iniRead(settingsPath.toStdString(), "Deployment", key).value_or(std::string())));
+    };
+    return chooseFtpEndpoint({value("FtpHost"), value("FtpPort"), value("FtpUser"),
+                              value("FtpPassword"), value("FtpRelay")},
+                             proxied);
+}
+
+// The memo's line for an upload the web server did not record; the warning line's own
+// "Exception : " is left out, the sentence says already that it failed.
+QString uploadFailureText(QString warning)
+{
+    if (warning.startsWith(QStringLiteral("Exception : ")))
+        warning.remove(0, 12);
+    return QStringLiteral("Échec de l'envoi du cliché au serveur web : ") +
+           (warning.isEmpty() ? QStringLiteral("le cliché n'a pas été enregistré.") : warning);
+}
+
+// Removes the files of an upload the server did not record; the memo's line that says so.
+QString removeSentFiles(FtpSession& session, const QStringList& names)
+{
+    std::string failure;
+    for (const QString& name : names)
+        if (const std::string removal = session.remove(toCp1252(name)); failure.empty())
+            failure = removal;
+    return failure.empty()
+               ? QStringLiteral("Les fichiers envoyés par FTP ont été supprimés du serveur.")
+               : QStringLiteral("Les fichiers envoyés par FTP n'ont pas pu être supprimés du "
+                                "serveur : ") +
+                     QString::fromStdString(failure);
+}
+
 } // namespace
 
 void TAxKelvaro::photoProgress(const QString& line)
@@ -45,45 +83,6 @@ void TAxKelvaro::photoFailure(const QString& line)
 {
     photoProgress(line);
     setWarningText(line);
-}
-
-std::optional<FtpEndpoint> TAxKelvaro::photoFtpEndpoint() const
-{
-    const FtpSettings settings{
-        toCp1252(deploymentValue("FtpHost")), toCp1252(deploymentValue("FtpPort")),
-        toCp1252(deploymentValue("FtpUser")), toCp1252(deploymentValue("FtpPassword")),
-        toCp1252(deploymentValue("FtpRelay"))};
-    return chooseFtpEndpoint(settings, !ProxyAddress.isEmpty());
-}
-
-void TAxKelvaro::photoUploadFailed(const QStringList& ftpFiles)
-{
-    QString items = LbDebugInfo0->text();
-    if (items.startsWith(QStringLiteral("Exception : ")))
-        items.remove(0, 12); // the sentence below says already that it failed
-    photoFailure(QStringLiteral("Échec de l'envoi du cliché au serveur web : ") +
-                 (items.isEmpty() ? QStringLiteral("le cliché n'a pas été enregistré.") : items));
-    const auto endpoint = photoFtpEndpoint();
-    if (!endpoint)
-        return; // nothing went by FTP
-    if (LastDelivery == Delivery::Unknown) {
-        // The server may have recorded the photo: its files must stay where it shows them.
-        photoProgress(QStringLiteral("Le serveur n'a pas confirmé l'enregistrement : les "
-                                     "fichiers envoyés par FTP sont conservés."));
-        return;
-    }
-    FtpSession session(*endpoint);
-    std::string failure;
-    runInBackground([&] {
-        for (const QString& name : ftpFiles)
-            if (const std::string removal = session.remove(toCp1252(name)); failure.empty())
-                failure = removal;
-    });
-    photoProgress(failure.empty()
-                      ? QStringLiteral("Les fichiers envoyés par FTP ont été supprimés du serveur.")
-                      : QStringLiteral("Les fichiers envoyés par FTP n'ont pas pu être supprimés "
-                                       "du serveur : ") +
-                            QString::fromStdString(failure));
 }
 
 void TAxKelvaro::czCmdAssociateImageClick()
@@ -152,7 +151,20 @@ void TAxKelvaro::ProcAssociateImage(bool blur)
     Uncertain = LastDelivery == Delivery::Unknown ? UncertainInsert::Photo : UncertainInsert::None;
     // A failed POST may leave the warning line empty: its reply then holds no new key.
     if (!LbDebugInfo0->text().isEmpty() || !insertedKey(fileBytes(QString::fromStdString(reply)))) {
-        photoUploadFailed({photoFile, miniatureFile});
+        photoFailure(uploadFailureText(LbDebugInfo0->text()));
+        const auto endpoint = photoFtpEndpoint(SettingsPath, !ProxyAddress.isEmpty());
+        if (!endpoint)
+            return; // nothing went by FTP
+        if (LastDelivery == Delivery::Unknown) {
+            // The server may have recorded the photo: its files must stay where it shows them.
+            photoProgress(QStringLiteral("Le serveur n'a pas confirmé l'enregistrement : les "
+                                         "fichiers envoyés par FTP sont conservés."));
+            return;
+        }
+        FtpSession session(*endpoint);
+        QString removed;
+        runInBackground([&] { removed = removeSentFiles(session, {photoFile, miniatureFile}); });
+        photoProgress(removed);
         return;
     }
 
@@ -195,7 +207,7 @@ bool TAxKelvaro::ReductionJPG(const QString& source, const QString& destination,
     if (!transfer)
         return true;
 
-    const auto endpoint = photoFtpEndpoint();
+    const auto endpoint = photoFtpEndpoint(SettingsPath, !ProxyAddress.isEmpty());
     if (!endpoint) {
         // The upload to the web server carries the same files.
         photoFailure(QStringLiteral("Aucun serveur FTP n'est configuré : les photos partent "

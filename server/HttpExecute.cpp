@@ -20,6 +20,13 @@
 namespace {
 constexpr int kIdleReconnectSeconds = 300;
 constexpr double kCacheSeconds = 12 * 3600;
+
+// The warning line of a request that got no reply.
+QString failureWarning(const RequestOutcome& outcome)
+{
+    return "Exception : " +
+           failureSentence(outcome.curlCode, outcome.status, fromCp1252(outcome.error));
+}
 } // namespace
 
 std::string TAxKelvaro::replyPath(const char* fileName) const
@@ -91,9 +98,8 @@ bool TAxKelvaro::HttpExecute(const std::string& url, const std::string& fileName
             IdHTTP1SelectProxyAuthorization();
             IdHTTP1ProxyAuthorization();
         }
-        const QString error = fromCp1252(outcome.error);
-        setWarningText("Exception : " + failureSentence(outcome.curlCode, outcome.status, error));
-        WriteTrace("HttpExecute Exception : " + error);
+        setWarningText(failureWarning(outcome));
+        WriteTrace("HttpExecute Exception : " + fromCp1252(outcome.error));
         return false;
     }
     const bool written = writeReplyFile(fileName, outcome.reply);
@@ -121,9 +127,8 @@ bool TAxKelvaro::HttpPost(const std::string& url, const std::string& fileName,
         WriteTrace("HttpPost : écriture impossible de " + QString::fromStdString(fileName));
     if (!outcome.error.empty()) {
         // A refused or broken upload is never taken for a success.
-        const QString error = fromCp1252(outcome.error);
-        WriteTrace("HttpPost Exception : " + error);
-        setWarningText("Exception : " + failureSentence(outcome.curlCode, outcome.status, error));
+        WriteTrace("HttpPost Exception : " + fromCp1252(outcome.error));
+        setWarningText(failureWarning(outcome));
         return false;
     }
     setWarningText(fromCp1252(outcome.warning));

@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <utility>
 
+#include "grids/GridLines.h"
 #include "ui/TAxKelvaro.h"
 #include "ui/controls/ComboBox.h"
 #include "ui/controls/DatePicker.h"
@@ -177,7 +178,10 @@ void TAxKelvaro::bindDesignedHandlers()
     ngFrevo->onBeforeSelect = on(&TAxKelvaro::ngFrevoBeforeSelect);
     ngFrevo->onCellClick = on(&TAxKelvaro::ngFrevoCellClick);
     ngFrevo->onCellFormatting = on(&TAxKelvaro::ngFrevoCellFormating);
-    ngFrevo->onRowsSorted = on(&TAxKelvaro::ngFrevoRowsSorted);
+    // The lines follow the rows when a header click sorts them.
+    ngFrevo->onRowsSorted = [this](const std::vector<int>& order) {
+        followSortedRows(FrevoRows, order);
+    };
 
     // Sheet06: photos
     czCmdSelPathListImage->onClick = clicked(&TAxKelvaro::czCmdSelPathListImageClick);
@@ -224,7 +228,10 @@ void TAxKelvaro::bindDesignedHandlers()
     ngAction->onCellClick = on(&TAxKelvaro::ngActionCellClick);
     ngAction->onKeyPress = on(&TAxKelvaro::ngActionKeyPress);
     ngAction->onCellFormatting = on(&TAxKelvaro::ngActionCellFormating);
-    ngAction->onRowsSorted = on(&TAxKelvaro::ngActionRowsSorted);
+    ngAction->onRowsSorted = [this](const std::vector<int>& order) {
+        followSortedRows(ActionRows, order);
+        ActionEditBefore.row = rowAfterSort(order, ActionEditBefore.row);
+    };
 
     // Sheet08: client vehicles
     vDateOrdre->onExit = on(&TAxKelvaro::vDateOrdreExit);

@@ -7,7 +7,10 @@
 #include <QWidget>
 
 namespace {
-bool isHeldInput(QEvent::Type type)
+// What becomes of the user's input while a request runs: clicks, keys and wheel turns wait for
+// its end; pointer moves, drags and touches mean nothing by then.
+enum class Held { No, Kept, Dropped };
+Held heldInput(QEvent::Type type)
 {
     switch (type) {
     case QEvent::KeyPress:
@@ -17,16 +20,7 @@ bool isHeldInput(QEvent::Type type)
     case QEvent::MouseButtonDblClick:
     case QEvent::Wheel:
     case QEvent::ContextMenu:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool isDroppedInput(QEvent::Type type)
-{
-    // Pointer moves, drags and touches mean nothing once the request is over.
-    switch (type) {
+        return Held::Kept;
     case QEvent::MouseMove:
     case QEvent::DragEnter:
     case QEvent::DragMove:
@@ -37,9 +31,9 @@ bool isDroppedInput(QEvent::Type type)
     case QEvent::TabletPress:
     case QEvent::TabletMove:
     case QEvent::TabletRelease:
-        return true;
+        return Held::Dropped;
     default:
-        return false;
+        return Held::No;
     }
 }
 
@@ -86,12 +80,10 @@ bool InputHold::eventFilter(QObject* receiver, QEvent* event)
     // Only what comes from the user: events that the program sends itself go through.
     if (!event->spontaneous())
         return false;
-    if (isDroppedInput(type))
-        return true;
-    if (!isHeldInput(type))
-        return false;
-    HeldInput::hold(receiver, *event);
-    return true;
+    const Held held = heldInput(type);
+    if (held == Held::Kept)
+        HeldInput::hold(receiver, *event);
+    return held != Held::No;
 }
 
 std::deque<HeldInput::Item>& HeldInput::items()

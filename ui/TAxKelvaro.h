@@ -25,7 +25,6 @@ class DataGrid;
 class ListView;
 class PictureBox;
 class ThumbnailLoader;
-struct FtpEndpoint;
 struct RgbBitmap;
 class QCompleter;
 class QFrame;
@@ -87,8 +86,7 @@ public:
     // (the warning line says why) or the file cannot be read (a trace line names the caller).
     std::optional<TXml> fetchDocument(const std::string& url, const std::string& fileName,
                                       const char* caller);
-    // False when no reply came (the warning line says why; the reply file holds the transfer
-    // error text).
+    // False when no reply came: the warning line says why.
     bool HttpPost(const std::string& url, const std::string& fileName, const MultipartForm& form);
     // True when the document was fetched (not kept from the cache) and reached its file.
     bool CachedGet(const std::string& url, const std::string& fileName);
@@ -387,8 +385,6 @@ public:
     void ngFrevoBeforeSelect(int column, int row, bool& accept);
     void ngFrevoCellClick(int column, int row);
     void ngFrevoCellFormating(int column, int row, CellFormat& format);
-    // The lines follow the rows when a header click sorts them.
-    void ngFrevoRowsSorted(const std::vector<int>& order);
     // Follow-up actions
     void ngActionEdit(int column, int row, const QString& text);
     void ngActionEditAccept(int column, int row, const QString& text, bool& accept);
@@ -398,7 +394,6 @@ public:
     void ngActionCellClick(int column, int row);
     void ngActionKeyPress(ControlFace& sender, QChar& key);
     void ngActionCellFormating(int column, int row, CellFormat& format);
-    void ngActionRowsSorted(const std::vector<int>& order);
     void JvXPBtnNewActionClick();
     // Fills the grid from the client document, its columns from the structure document.
     void LoadInfoAction();
@@ -407,11 +402,7 @@ public:
     // A new action was inserted under this key: its line becomes an ordinary line.
     void actionLineInserted(int entry, const std::string& key);
     // The value a cell held before its editor opened, given back when its text is refused.
-    struct ActionEdit {
-        int column = -1;
-        int row = -1;
-        std::string value;
-    } ActionEditBefore;
+    CellEdit ActionEditBefore;
     // Client vehicles
     void ngVehiclesBeforeSelect(int column, int row, bool& accept);
     void ngVehiclesSelectCell(int column, int row);
@@ -524,11 +515,6 @@ public:
     void photoProgress(const QString& line);
     // A failure of the photo pipeline: in the memo and on the warning line.
     void photoFailure(const QString& line);
-    // The FTP server of the photos from the section "Deployment"; nothing when none is set.
-    std::optional<FtpEndpoint> photoFtpEndpoint() const;
-    // The upload was not recorded: says so, and deletes the files sent by FTP unless the server
-    // may have recorded it after all.
-    void photoUploadFailed(const QStringList& ftpFiles);
     QString ImagePath;
     int MaxNumImage = 0;
     // The thumbnails of the local list, filled in the background after each listing.

@@ -69,6 +69,13 @@ struct TsLine {
     std::string Statement;
 };
 
+// A grid cell being edited and the value it held before its editor opened.
+struct CellEdit {
+    int column = -1;
+    int row = -1;
+    std::string value;
+};
+
 // A bound control's tag: (entry - 1) * 10000 + position in the entry's fields.
 inline int fieldTag(int entry, int position)
 {
